@@ -1,0 +1,138 @@
+// tessel_probe: drives and queries the running program from another process,
+// as any other program could. Used by the end-to-end tests.
+//
+//   tessel_probe wait CLASS SECONDS        wait for a top-level window, print its handle
+//   tessel_probe gone CLASS SECONDS        wait until no such window is left
+//   tessel_probe close CLASS               post WM_CLOSE
+//   tessel_probe command CLASS ID          post WM_COMMAND with ID
+//   tessel_probe title CLASS               print the window text (cp932 bytes)
+//   tessel_probe rect CLASS [CHILD]        print "left top width height" in screen pixels
+//   tessel_probe lb-count CLASS CHILD      print LB_GETCOUNT of a child window
+//   tessel_probe lb-text CLASS CHILD N     print LB_GETTEXT of row N (cp932 bytes)
+//   tessel_probe visible CLASS             print 1 or 0
+// Exit status 0 on success, 1 when the window is not found, 2 on bad usage.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+HWND FindTop(const char* cls) { return FindWindowA(cls, nullptr); }
+
+HWND FindChild(HWND top, const char* cls) {
+    return top ? FindWindowExA(top, nullptr, cls, nullptr) : nullptr;
+}
+
+HWND WaitFor(const char* cls, double seconds) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    for (;;) {
+        HWND w = FindTop(cls);
+        if (w || static_cast<LONG>(GetTickCount() - end) >= 0) {
+            return w;
+        }
+        Sleep(50);
+    }
+}
+
+int Usage() {
+    std::fprintf(stderr, "tessel_probe: bad usage\n");
+    return 2;
+}
+
+void PrintBytes(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Raw bytes out: cp932 text and "\n", never "\r\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (argc < 3) {
+        return Usage();
+    }
+    std::string verb = argv[1];
+    const char* cls = argv[2];
+    if (verb == "wait") {
+        HWND w = WaitFor(cls, argc > 3 ? std::atof(argv[3]) : 10.0);
+        if (!w) {
+            return 1;
+        }
+        std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)));
+        return 0;
+    }
+    if (verb == "gone") {
+        DWORD end = GetTickCount() + static_cast<DWORD>((argc > 3 ? std::atof(argv[3]) : 10.0) * 1000);
+        while (FindTop(cls)) {
+            if (static_cast<LONG>(GetTickCount() - end) >= 0) {
+                return 1;
+            }
+            Sleep(50);
+        }
+        return 0;
+    }
+    HWND top = FindTop(cls);
+    if (!top) {
+        return 1;
+    }
+    if (verb == "close") {
+        return PostMessageA(top, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (verb == "command" && argc > 3) {
+        return PostMessageA(top, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
+    }
+    if (verb == "visible") {
+        std::printf("%d\n", IsWindowVisible(top) ? 1 : 0);
+        return 0;
+    }
+    if (verb == "title") {
+        char text[1024] = {};
+        GetWindowTextA(top, text, sizeof text);
+        PrintBytes(text);
+        return 0;
+    }
+    if (verb == "rect") {
+        HWND target = argc > 3 ? FindChild(top, argv[3]) : top;
+        RECT r;
+        if (!target || !GetWindowRect(target, &r)) {
+            return 1;
+        }
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (verb == "lb-count" && argc > 3) {
+        HWND child = FindChild(top, argv[3]);
+        if (!child) {
+            return 1;
+        }
+        std::printf("%ld\n", static_cast<long>(SendMessageA(child, LB_GETCOUNT, 0, 0)));
+        return 0;
+    }
+    if (verb == "lb-text" && argc > 4) {
+        HWND child = FindChild(top, argv[3]);
+        if (!child) {
+            return 1;
+        }
+        WPARAM row = static_cast<WPARAM>(std::atoi(argv[4]));
+        LRESULT length = SendMessageA(child, LB_GETTEXTLEN, row, 0);
+        if (length < 0) {
+            return 1;
+        }
+        std::vector<char> text(static_cast<size_t>(length) + 1);
+        LRESULT got = SendMessageA(child, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        if (got < 0) {
+            return 1;
+        }
+        PrintBytes(std::string(text.data(), static_cast<size_t>(got)));
+        return 0;
+    }
+    return Usage();
+}
