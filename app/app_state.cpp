@@ -1,0 +1,21 @@
+#include "app/app_state.h"
+
+namespace tessel {
+
+LayoutSettings AppLayout;
+SystemSettings AppSettings;
+ListStore AppStore;
+
+HINSTANCE AppInstance = nullptr;
+HWND MainFrameHandle = nullptr;
+std::string ExeDirectory;
+std::string DataDirectory;
+HACCEL AcceleratorHandle = nullptr;
+HACCEL ActiveAccelerators = nullptr;
+int WindowShown = 1;
+int ScreenWidth = 0;
+int ScreenHeight = 0;
+RECT WorkArea{};
+int rememberedImeOpen = 0;
+
+}  // namespace tessel

@@ -1,0 +1,32 @@
+// The process-wide state of the program: the settings, the document and the
+// handles the program has exactly one of. Everything runs on the one
+// user-interface thread, so nothing here is locked.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "storage/layout_settings.h"
+#include "storage/system_settings.h"
+#include "store/list_store.h"
+
+namespace tessel {
+
+extern LayoutSettings AppLayout;    // layout.ini; constant once read
+extern SystemSettings AppSettings;  // system.ini; changed by commands, written at exit
+extern ListStore AppStore;          // the document (list.txt)
+
+extern HINSTANCE AppInstance;
+extern HWND MainFrameHandle;         // null until the main window exists
+extern std::string ExeDirectory;     // without a trailing backslash
+extern std::string DataDirectory;    // ExeDirectory + "\system"
+extern HACCEL AcceleratorHandle;     // the shortcut table, once built
+extern HACCEL ActiveAccelerators;    // null while an in-place edit has the focus
+extern int WindowShown;              // 1 while the window is meant to be visible
+extern int ScreenWidth;
+extern int ScreenHeight;
+extern RECT WorkArea;                // taken once at start
+extern int rememberedImeOpen;        // input-method state carried between edits
+
+}  // namespace tessel

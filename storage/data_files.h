@@ -1,0 +1,30 @@
+// The three data files in DataDirectory, read into and written from the
+// process-wide settings and store (app/app_state.h). Windows side: these only
+// open, size, read, write and replace files; the formats are portable code.
+#pragma once
+
+#include <windows.h>
+
+namespace tessel {
+
+// system.ini into AppSettings (placement clamped with the screen size);
+// 1 when read (also when empty), 0 when missing or unreadable.
+int ReadSystemSettings();
+// AppSettings (and AppStore.currentCategory as "CategoryIndex") into
+// system.ini, replacing it in one step; 1 on success, 0 on failure with the
+// old file left whole.
+int WriteSystemSettings();
+
+// layout.ini over AppLayout; 1 when read, 0 when missing or unreadable.
+int ReadLayoutSettings();
+
+// list.txt into the empty AppStore, with its bookkeeping. Category names are
+// measured with the font selected into measureDc (the category-bar font).
+// 1 on success (also when the file does not exist), 0 on failure. The caller
+// gives the main window the current category's name as its title.
+int ReadListFile(HDC measureDc);
+// AppStore into list.txt, replacing it in one step; 1 on success, 0 with the
+// old file left whole on failure.
+int WriteListFile();
+
+}  // namespace tessel
