@@ -1,0 +1,121 @@
+// Timings of the store's item operations on one category of 100,000 items,
+// the largest list the program is expected to meet. Each should stay well
+// under 5 ms.
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "store/list_store.h"
+
+namespace tessel {
+namespace {
+
+constexpr int kItemCount = 100'000;
+
+// Item texts of a realistic length, too long for the small-string buffer.
+ItemList MakeItems() {
+    ItemList list;
+    list.reserve(kItemCount);
+    for (int i = 0; i < kItemCount; ++i) {
+        list.push_back(Item{"to-do item number " + std::to_string(i), ItemState::Normal, i % 3});
+    }
+    return list;
+}
+
+// One store holding one category with the items; the items are reached
+// through the store as the list pane reaches them.
+struct OneCategory {
+    ListStore store;
+    ItemList* items = nullptr;
+
+    OneCategory() {
+        Category category;
+        category.name = "bench";
+        category.items = MakeItems();
+        store.InsertCategory(std::move(category), 0);
+        items = store.FindCategoryItems(0);
+    }
+};
+
+void SelectEveryTenth(ItemList& list) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        list[i].selected = i % 10 == 0;
+    }
+}
+
+void InsertAt(benchmark::State& state, int position) {
+    OneCategory doc;
+    const Item item{"a newly inserted item of ordinary length"};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(InsertItem(doc.items, item, position));
+        state.PauseTiming();  // back to 100,000 items
+        doc.items->erase(doc.items->begin() + position);
+        state.ResumeTiming();
+    }
+}
+
+void BM_InsertItemFront(benchmark::State& state) {
+    InsertAt(state, 0);
+}
+void BM_InsertItemMiddle(benchmark::State& state) {
+    InsertAt(state, kItemCount / 2);
+}
+
+void BM_GetItemNearEnd(benchmark::State& state) {
+    OneCategory doc;
+    Item out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GetItem(doc.items, kItemCount - 2, out));
+        benchmark::DoNotOptimize(out);
+    }
+}
+
+void BM_SelectItemRange(benchmark::State& state) {
+    OneCategory doc;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SelectItemRange(doc.items, 40'000, 60'000));
+    }
+}
+
+void BM_MoveSelectedItems(benchmark::State& state) {
+    OneCategory doc;
+    SelectEveryTenth(*doc.items);
+    int round = 0;
+    for (auto _ : state) {
+        // Alternating ends, so that every round really moves the block.
+        benchmark::DoNotOptimize(MoveSelectedItems(doc.items, (round++ % 2 == 0) ? 0 : -1));
+    }
+}
+
+void BM_DeleteSelectedItems(benchmark::State& state) {
+    OneCategory doc;
+    SelectEveryTenth(*doc.items);
+    const ItemList full = *doc.items;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DeleteSelectedItems(doc.items));
+        state.PauseTiming();
+        *doc.items = full;
+        state.ResumeTiming();
+    }
+}
+
+void BM_CountItems(benchmark::State& state) {
+    OneCategory doc;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CountItems(doc.items));
+        benchmark::DoNotOptimize(doc.store.CountCategories());
+    }
+}
+
+BENCHMARK(BM_InsertItemFront)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InsertItemMiddle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GetItemNearEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SelectItemRange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MoveSelectedItems)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DeleteSelectedItems)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CountItems)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tessel
+
+BENCHMARK_MAIN();

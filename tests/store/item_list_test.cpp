@@ -1,0 +1,221 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "store/list_store.h"
+
+namespace tessel {
+namespace {
+
+// One item per letter; an upper-case letter is a selected item.
+ItemList MakeList(const std::string& letters) {
+    ItemList list;
+    for (char c : letters) {
+        const bool selected = c >= 'A' && c <= 'Z';
+        list.push_back(Item{std::string(1, selected ? static_cast<char>(c - 'A' + 'a') : c),
+                            ItemState::Normal, 0, selected});
+    }
+    return list;
+}
+
+// The inverse of MakeList, so that order and selection are checked at once.
+std::string Letters(const ItemList& list) {
+    std::string letters;
+    for (const Item& item : list) {
+        letters += item.selected ? static_cast<char>(item.text[0] - 'a' + 'A') : item.text[0];
+    }
+    return letters;
+}
+
+TEST(InsertItemTest, TakesThePositionOrAppends) {
+    ItemList list = MakeList("vw");
+    EXPECT_EQ(InsertItem(&list, Item{"a"}, -1), 1);
+    EXPECT_EQ(InsertItem(&list, Item{"b"}, 3), 1);  // position == count
+    EXPECT_EQ(InsertItem(&list, Item{"c"}, 1000), 1);
+    EXPECT_EQ(InsertItem(&list, Item{"d"}, 0), 1);
+    EXPECT_EQ(InsertItem(&list, Item{"e"}, 2), 1);
+    EXPECT_EQ(Letters(list), "dvewabc");
+
+    ItemList empty;
+    EXPECT_EQ(InsertItem(&empty, Item{"x"}, 5), 1);
+    EXPECT_EQ(Letters(empty), "x");
+}
+
+TEST(InsertItemTest, RefusesWithoutAList) {
+    EXPECT_EQ(InsertItem(nullptr, Item{"x"}, 0), 0);
+}
+
+TEST(InsertItemTest, CopiesEveryField) {
+    ItemList list;
+    const Item item{"text", ItemState::StrikeChecked, 7, true};
+    ASSERT_EQ(InsertItem(&list, item, 0), 1);
+    EXPECT_EQ(list[0].text, "text");
+    EXPECT_EQ(list[0].state, ItemState::StrikeChecked);
+    EXPECT_EQ(list[0].indent, 7);
+    EXPECT_TRUE(list[0].selected);
+}
+
+TEST(InsertItemTest, ClampsAnOverLongTextWithoutSplittingACharacter) {
+    ItemList list;
+    std::string kana;
+    for (int i = 0; i < 128; ++i) {
+        kana += "あ";  // 256 bytes in all
+    }
+    ASSERT_EQ(InsertItem(&list, Item{std::string(400, 'x')}, -1), 1);
+    ASSERT_EQ(InsertItem(&list, Item{kana}, -1), 1);
+    ASSERT_EQ(InsertItem(&list, Item{std::string(253, 'x') + "あ"}, -1), 1);
+
+    EXPECT_EQ(list[0].text, std::string(400, 'x').substr(0, kMaxTextBytes));
+    EXPECT_EQ(list[1].text, kana.substr(0, 254));
+    EXPECT_EQ(list[2].text.size(), kMaxTextBytes);  // a character ending at 255 stays
+}
+
+TEST(GetItemTest, NoListOrNegativePositionLeavesTheRecordAlone) {
+    ItemList list = MakeList("vw");
+    const Item stale{"stale", ItemState::Bold, 3, true};
+    const ItemList* const lists[] = {nullptr, &list};
+    for (const ItemList* l : lists) {
+        Item out = stale;
+        EXPECT_EQ(GetItem(l, -1, out), 0);
+        EXPECT_EQ(out.text, "stale");
+        EXPECT_EQ(out.state, ItemState::Bold);
+        EXPECT_EQ(out.indent, 3);
+        EXPECT_TRUE(out.selected);
+    }
+}
+
+TEST(GetItemTest, PastTheEndEmptiesTheRecord) {
+    ItemList list = MakeList("vw");
+    Item out{"stale", ItemState::Bold, 3, true};
+    EXPECT_EQ(GetItem(&list, 2, out), 0);
+    EXPECT_EQ(out.text, "");
+    EXPECT_EQ(out.state, ItemState::Normal);
+    EXPECT_EQ(out.indent, 0);
+    EXPECT_FALSE(out.selected);
+}
+
+TEST(GetItemTest, CopiesTheItemIndependently) {
+    ItemList list;
+    list.push_back(Item{"one", ItemState::NormalChecked, 4, true});
+    Item out;
+    ASSERT_EQ(GetItem(&list, 0, out), 1);
+    EXPECT_EQ(out.text, "one");
+    EXPECT_EQ(out.state, ItemState::NormalChecked);
+    EXPECT_EQ(out.indent, 4);
+    EXPECT_TRUE(out.selected);
+    out.text = "changed";
+    EXPECT_EQ(list[0].text, "one");
+}
+
+TEST(CountItemsTest, CountsOrAnswersMinusOneWithoutAList) {
+    ItemList list = MakeList("vwx");
+    ItemList empty;
+    EXPECT_EQ(CountItems(&list), 3);
+    EXPECT_EQ(CountItems(&empty), 0);
+    EXPECT_EQ(CountItems(nullptr), -1);
+}
+
+TEST(SelectItemRangeTest, SelectsTheRangeInEitherOrderAndClearsTheRest) {
+    ItemList list = MakeList("ABcdefG");
+    EXPECT_EQ(SelectItemRange(&list, 4, 2), 1);
+    EXPECT_EQ(Letters(list), "abCDEfg");
+    EXPECT_EQ(SelectItemRange(&list, 1, 1), 1);
+    EXPECT_EQ(Letters(list), "aBcdefg");
+    EXPECT_EQ(SelectItemRange(&list, 5, 100), 1);  // the part past the end is ignored
+    EXPECT_EQ(Letters(list), "abcdeFG");
+}
+
+TEST(SelectItemRangeTest, NegativeArguments) {
+    ItemList list = MakeList("aBcDe");
+    EXPECT_EQ(SelectItemRange(&list, -1, 3), 0);  // refused: nothing changes
+    EXPECT_EQ(Letters(list), "aBcDe");
+    EXPECT_EQ(SelectItemRange(&list, 2, -1), 1);  // 0..first
+    EXPECT_EQ(Letters(list), "ABCde");
+    EXPECT_EQ(SelectItemRange(&list, -1, -1), 1);  // clears every selection
+    EXPECT_EQ(Letters(list), "abcde");
+}
+
+TEST(SelectItemRangeTest, NoListOrEmptyList) {
+    ItemList empty;
+    EXPECT_EQ(SelectItemRange(nullptr, 0, 0), 0);
+    EXPECT_EQ(SelectItemRange(&empty, 0, 3), 1);
+}
+
+TEST(MoveSelectedItemsTest, MovesTheBlockInFrontOfTheTarget) {
+    struct Case {
+        const char* before;
+        int target;
+        int answer;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"vWxYz", 0, 0, "WYvxz"},  {"vWxYz", 4, 2, "vxWYz"},
+        {"vWxYz", -1, 3, "vxzWY"}, {"vWxYz", 5, 3, "vxzWY"},  // target == n: to the end
+        {"vWxYz", 99, 3, "vxzWY"}, {"vWxYz", 3, 2, "vxWYz"},  // target on a selected item
+        {"vWxYz", 2, 1, "vWYxz"},  {"vWx", 2, 1, "vWx"},  // already in place: answered, unchanged
+        {"aBcd", -1, 3, "acdB"},                          // checked item moved down
+        {"ABcd", 3, 1, "cABd"},    {"aBCd", 0, 0, "BCad"},
+        {"abCD", 0, 0, "CDab"},    {"Ab", -1, 1, "bA"},
+    };
+    for (const Case& c : cases) {
+        ItemList list = MakeList(c.before);
+        EXPECT_EQ(MoveSelectedItems(&list, c.target), c.answer) << c.before << " @" << c.target;
+        EXPECT_EQ(Letters(list), c.after) << c.before << " @" << c.target;
+    }
+}
+
+TEST(MoveSelectedItemsTest, AnswersMinusOneWhenNothingCanMove) {
+    const char* const lists[] = {"", "A", "a", "vwxyz", "VWXYZ"};
+    for (const char* letters : lists) {
+        for (int target : {-1, 0, 2, 5}) {
+            ItemList list = MakeList(letters);
+            EXPECT_EQ(MoveSelectedItems(&list, target), -1) << letters << " @" << target;
+            EXPECT_EQ(Letters(list), letters);
+        }
+    }
+    EXPECT_EQ(MoveSelectedItems(nullptr, 0), -1);
+}
+
+TEST(MoveSelectedItemsTest, KeepsEveryFieldOfTheMovedItems) {
+    ItemList list;
+    list.push_back(Item{"a"});
+    list.push_back(Item{"b", ItemState::BoldChecked, 5, true});
+    ASSERT_EQ(MoveSelectedItems(&list, 0), 0);
+    EXPECT_EQ(list[0].text, "b");
+    EXPECT_EQ(list[0].state, ItemState::BoldChecked);
+    EXPECT_EQ(list[0].indent, 5);
+    EXPECT_TRUE(list[0].selected);
+}
+
+TEST(DeleteSelectedItemsTest, RemovesTheSelectedAndAnswersTheFirstPosition) {
+    ItemList list = MakeList("VwX");
+    EXPECT_EQ(DeleteSelectedItems(&list), 0);
+    EXPECT_EQ(Letters(list), "w");
+
+    list = MakeList("vwXYzA");
+    EXPECT_EQ(DeleteSelectedItems(&list), 2);
+    EXPECT_EQ(Letters(list), "vwz");
+
+    list = MakeList("VWX");
+    EXPECT_EQ(DeleteSelectedItems(&list), 0);
+    EXPECT_EQ(CountItems(&list), 0);
+}
+
+TEST(DeleteSelectedItemsTest, NothingSelectedOrNoList) {
+    ItemList list = MakeList("vwx");
+    ItemList empty;
+    EXPECT_EQ(DeleteSelectedItems(&list), -1);
+    EXPECT_EQ(Letters(list), "vwx");
+    EXPECT_EQ(DeleteSelectedItems(&empty), -1);
+    EXPECT_EQ(DeleteSelectedItems(nullptr), 0);
+}
+
+TEST(FreeItemsTest, EmptiesTheList) {
+    ItemList list = MakeList("vWx");
+    EXPECT_EQ(FreeItems(&list), 1);
+    EXPECT_EQ(CountItems(&list), 0);
+    EXPECT_EQ(FreeItems(nullptr), 1);
+}
+
+}  // namespace
+}  // namespace tessel
