@@ -25,6 +25,10 @@ int ReadLayoutSettings();
 int ReadListFile(HDC measureDc);
 // AppStore into list.txt, replacing it in one step; 1 on success, 0 with the
 // old file left whole on failure.
+// When list.txt exists but was not read whole (ReadListFile answered 0, or
+// was never called), the first write first copies it to
+// "list.txt.unread-YYYYMMDD-HHMMSS" beside it; when that copy cannot be
+// made, nothing is written and the answer is 0.
 int WriteListFile();
 
 }  // namespace tessel

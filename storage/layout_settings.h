@@ -83,9 +83,9 @@ struct LayoutSettings {
     Colour ListCheckBack2 = 0;
     Colour ListSeparator = 0;
     Colour DragLine = 0;
-    Colour ScrollTrackBack = 0;    // "ScrollBack"
-    Colour ScrollButtonBack = 0;   // "ScrollBack"
-    Colour ScrollBorder[4] = {};   // "ScrollBorder", all four alike
+    Colour ScrollTrackBack = 0;   // "ScrollBack"
+    Colour ScrollButtonBack = 0;  // "ScrollBack"
+    Colour ScrollBorder[4] = {};  // "ScrollBorder", all four alike
     Colour ScrollSliderBack = 0;
     Colour ScrollSliderBorder[4] = {};  // "ScrollSliderBorder", all four alike
     Colour ScrollArrowUp = 0;
@@ -111,8 +111,20 @@ Colour ParseIniColour(std::string_view value);
 // Applies "face,size,style" to font; an empty value changes nothing.
 void ParseIniFont(std::string_view value, FontSpec& font);
 
-// [Layout] values are stored as read, 0 and below included. Code that sizes
-// or divides with them goes through these, which never answer below 1.
+// [Layout] values are stored as read, 0 and below included (and as large as
+// the file says). Code that uses them must not trust them:
+//  - a divisor (ListLineHeight for rows per page and scroll steps, the
+//    scroll bar's track arithmetic) goes through AtLeastOne, so that nothing
+//    divides by zero or by a negative height;
+//  - a size that makes something (a bitmap, a window, a font, a loop over
+//    pixels: TitleBarHeight, CategoryHeight, ListLineHeight, CheckBoxSize,
+//    ScrollBarWidth, CloseButtonSize) goes through SafeSize, so that 0 or a
+//    negative value makes nothing empty or inverted and a huge one cannot
+//    ask for gigabytes.
+// Offsets and margins may stay as read: they only move drawing.
+inline constexpr std::int32_t kMaxLayoutPixels = 4096;
 std::int32_t AtLeastOne(std::int32_t value);
+// value brought into 1..kMaxLayoutPixels.
+std::int32_t SafeSize(std::int32_t value);
 
 }  // namespace tessel

@@ -1,0 +1,84 @@
+#include "storage/file_handle.h"
+
+#include <algorithm>
+#include <new>
+
+namespace tessel {
+
+namespace {
+
+// ReadFile and WriteFile take a 32-bit count; big files go in pieces.
+constexpr std::size_t kMaxIoChunk = 64u << 20;
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxIoChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+}  // namespace
+
+FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? FileReadResult::Missing
+                   : FileReadResult::Failed;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) >= bytes.max_size()) {
+        return FileReadResult::Failed;
+    }
+    const auto total = static_cast<std::size_t>(size.QuadPart);
+    try {
+        bytes.assign(total, '\0');
+    } catch (const std::bad_alloc&) {
+        return FileReadResult::Failed;
+    }
+    std::size_t done = 0;
+    while (done < total) {
+        const auto chunk = static_cast<DWORD>(std::min(total - done, kMaxIoChunk));
+        DWORD read = 0;
+        if (!ReadFile(file.Get(), &bytes[done], chunk, &read, nullptr) || read == 0) {
+            // An error, or the file got shorter than its size said.
+            bytes.clear();
+            return FileReadResult::Failed;
+        }
+        done += read;
+    }
+    return FileReadResult::Read;
+}
+
+bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".tmp";
+    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) {
+        return false;
+    }
+    // Everything must be on the disk before the name points at it, or a
+    // crash right after the move could leave an empty list.
+    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != 0;
+    if (!file.Close() || !written) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tessel

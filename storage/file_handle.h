@@ -1,0 +1,62 @@
+// Whole-file reading and replacing for the data files: the only place that
+// opens them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace tessel {
+
+// Owns a file handle from CreateFileA and closes it once.
+class FileHandle {
+  public:
+    FileHandle() = default;
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(FileHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+        }
+        return *this;
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE Get() const { return handle_; }
+    // Closes now; false when the system reports a failure (a write that
+    // could not be completed can show up here).
+    bool Close() {
+        if (!Valid()) {
+            return true;
+        }
+        const bool closed = CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
+        return closed;
+    }
+
+  private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+enum class FileReadResult {
+    Read,     // bytes hold the whole file
+    Missing,  // there is no such file
+    Failed,   // it exists but could not be opened, sized, buffered or read
+};
+
+// Reads the whole file, opened without sharing so that nobody writes it
+// meanwhile.
+FileReadResult ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Writes bytes to path + ".tmp" beside it, flushes that to the disk, then
+// puts it in place of path in one step. On any failure the old file stays
+// whole, the temporary file is removed and the answer is false.
+bool ReplaceFileContent(const std::string& path, std::string_view bytes);
+
+}  // namespace tessel

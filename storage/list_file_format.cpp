@@ -1,0 +1,204 @@
+#include "storage/list_file_format.h"
+
+#include <algorithm>
+#include <new>
+
+#include "store/cp932.h"
+
+namespace tessel {
+
+namespace {
+
+struct Marker {
+    std::string_view bytes;
+    ItemState state;
+};
+
+// □ ■ ◇ ◆ ○ ● in cp932.
+constexpr Marker kMarkers[] = {
+    {"\x81\xA0", ItemState::Normal}, {"\x81\xA1", ItemState::NormalChecked},
+    {"\x81\x9E", ItemState::Strike}, {"\x81\x9F", ItemState::StrikeChecked},
+    {"\x81\x9B", ItemState::Bold},   {"\x81\x9C", ItemState::BoldChecked},
+};
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// One line of the file as the reader keeps it.
+struct ListLine {
+    char bytes[kMaxListLineBytes];
+    std::size_t size = 0;
+    int tabs = 0;  // TABs in front of the first stored byte, capped at kMaxIndent
+
+    std::string_view View() const { return {bytes, size}; }
+};
+
+// Takes the line starting at position and moves position past its end.
+void TakeLine(std::string_view data, std::size_t& position, ListLine& line) {
+    line.size = 0;
+    line.tabs = 0;
+    const std::size_t size = data.size();
+    while (position < size) {
+        const char b = data[position++];
+        if (IsCp932LeadByte(b)) {
+            // A double-byte character is kept whole or not at all; a lead
+            // byte that ends the data has no second byte and is dropped.
+            if (position < size) {
+                if (line.size + 2 <= kMaxListLineBytes) {
+                    line.bytes[line.size++] = b;
+                    line.bytes[line.size++] = data[position];
+                }
+                ++position;
+            }
+        } else if (b == '\t') {
+            // Only TABs before the text count; a TAB is never stored.
+            if (line.size == 0 && line.tabs < kMaxIndent) {
+                ++line.tabs;
+            }
+        } else if (b == '\r' || b == '\n' || b == '\0') {
+            if (b == '\r' && position < size && data[position] == '\n') {
+                ++position;
+            }
+            return;
+        } else if (line.size < kMaxListLineBytes) {
+            line.bytes[line.size++] = b;
+        }
+    }
+}
+
+// The bookkeeping after loading: the current category clamped into the
+// store and its first item selected and focused.
+void SettleAfterLoad(ListStore& store, int categorySpace) {
+    store.categoryCount = store.CountCategories();
+    store.RecalcTabWidth(categorySpace);
+    if (store.categoryCount == 0) {
+        store.currentCategory = -1;
+        store.itemCount = 0;
+        store.currentItems = nullptr;
+        store.focusIndex = -1;
+        store.anchorIndex = -1;
+        return;
+    }
+    store.currentCategory = std::clamp(store.currentCategory, 0, store.categoryCount - 1);
+    store.currentItems = store.FindCategoryItems(store.currentCategory);
+    store.itemCount = CountItems(store.currentItems);
+    store.topIndex = 0;
+    if (store.itemCount > 0) {
+        store.currentItems->front().selected = true;
+        store.focusIndex = 0;
+        store.anchorIndex = 0;
+    } else {
+        store.focusIndex = -1;
+        store.anchorIndex = -1;
+    }
+}
+
+}  // namespace
+
+std::string SeparatorText(int separatorLength) {
+    const int length = std::clamp(separatorLength, 0, static_cast<int>(kMaxTextBytes));
+    return std::string(static_cast<std::size_t>(length), '-');
+}
+
+std::string_view StateMarker(ItemState state) {
+    for (const Marker& marker : kMarkers) {
+        if (marker.state == state) {
+            return marker.bytes;
+        }
+    }
+    return kMarkers[0].bytes;
+}
+
+bool ParseStateMarker(std::string_view text, ItemState& state) {
+    if (text.size() < 2) {
+        return false;
+    }
+    for (const Marker& marker : kMarkers) {
+        if (text.substr(0, 2) == marker.bytes) {
+            state = marker.state;
+            return true;
+        }
+    }
+    return false;
+}
+
+int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
+                  const MeasureName& measure) {
+    int result = 1;
+    try {
+        const std::string separator = SeparatorText(separatorLength);
+        // Items go to the category read last; none before the first one.
+        ItemList* items = nullptr;
+        ListLine line;
+        std::size_t position = 0;
+        while (position < bytes.size()) {
+            TakeLine(bytes, position, line);
+            if (line.size == 0) {
+                continue;
+            }
+            const std::string_view text = line.View();
+            ItemState state = ItemState::Normal;
+            if (!ParseStateMarker(text, state)) {
+                Category category;
+                category.name = std::string(text);
+                category.nameWidth = measure ? measure(text) : 0;
+                if (store.InsertCategory(std::move(category), -1) == 0) {
+                    result = 0;
+                    break;
+                }
+                items = store.FindCategoryItems(store.CountCategories() - 1);
+                continue;
+            }
+            if (items == nullptr) {
+                continue;
+            }
+            Item item;
+            item.text = std::string(text.substr(2));
+            if (IsSeparatorText(item.text)) {
+                item.text = separator;
+                state = ItemState::Separator;
+            }
+            item.state = state;
+            item.indent = line.tabs;
+            if (InsertItem(items, item, -1) == 0) {
+                result = 0;
+                break;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        result = 0;
+    }
+    SettleAfterLoad(store, categorySpace);
+    return result;
+}
+
+std::string FormatListFile(const ListStore& store) {
+    // Sized first, so that a list of megabytes is assembled in one block.
+    const int categoryCount = store.CountCategories();
+    CategoryInfo info;
+    std::size_t total = 0;
+    for (int i = 0; i < categoryCount && store.GetCategory(i, info); ++i) {
+        total += (i > 0 ? kLineEnd.size() : 0) + info.name.size() + kLineEnd.size();
+        for (const Item& item : *info.items) {
+            total += static_cast<std::size_t>(std::clamp(item.indent, 0, kMaxIndent)) + 2 +
+                     item.text.size() + kLineEnd.size();
+        }
+    }
+    std::string out;
+    out.reserve(total);
+    for (int i = 0; i < categoryCount && store.GetCategory(i, info); ++i) {
+        if (i > 0) {
+            out += kLineEnd;
+        }
+        out += info.name;
+        out += kLineEnd;
+        for (const Item& item : *info.items) {
+            out.append(static_cast<std::size_t>(std::clamp(item.indent, 0, kMaxIndent)), '\t');
+            out += StateMarker(item.state);
+            out += item.text;
+            out += kLineEnd;
+        }
+    }
+    return out;
+}
+
+}  // namespace tessel

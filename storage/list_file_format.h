@@ -1,0 +1,52 @@
+// list.txt: the categories and their items as cp932 text, one record per
+// line, every line ended by CR LF.
+//  - A category line is the category's name.
+//  - An item line is indent TABs, a two-byte state marker, then the text.
+//  - Every category line but the first follows an empty line.
+// The reader accepts more: CR LF, lone CR, lone LF and NUL all end a line,
+// empty lines are skipped, a line keeps at most 255 bytes in whole
+// characters, and only TABs in front of the first stored byte count.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "store/list_store.h"
+
+namespace tessel {
+
+// A line keeps at most this many bytes, marker included.
+inline constexpr std::size_t kMaxListLineBytes = 255;
+
+// Pixel width of a category name in the category-bar font.
+using MeasureName = std::function<int(std::string_view name)>;
+
+// Appends the categories and items of a list file (cp932 bytes) to the
+// store, then sets its bookkeeping: categoryCount; currentCategory (which
+// holds "CategoryIndex" on entry) clamped into the categories, or -1 when
+// there is none; currentItems and itemCount of it; topIndex 0; the first
+// item selected and focused; and totalTabWidth with categorySpace. Category
+// names are measured with measure (null: width 0). Separators get
+// SeparatorText(separatorLength). 1; 0 when a record could not be stored
+// (what was read before stays, and the bookkeeping is set all the same).
+int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
+                  const MeasureName& measure);
+
+// The whole file for the store, byte for byte.
+std::string FormatListFile(const ListStore& store);
+
+// A separator's text: separatorLength dashes, at most kMaxTextBytes; none
+// for 0 or below.
+std::string SeparatorText(int separatorLength);
+
+// The two bytes that mark an item line for a state; a separator and any
+// value outside the six checkable states are written as "□".
+std::string_view StateMarker(ItemState state);
+// The state the first two bytes of text stand for; false when they are no
+// marker (or text is shorter).
+bool ParseStateMarker(std::string_view text, ItemState& state);
+
+}  // namespace tessel

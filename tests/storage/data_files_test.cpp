@@ -1,0 +1,363 @@
+// The three data files on real files in a fresh folder, under Wine.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "storage/data_files.h"
+#include "storage/file_handle.h"
+#include "storage/list_file_format.h"
+#include "tests/harness/temp_folder.h"
+
+namespace tessel {
+namespace {
+
+using test::FileExists;
+using test::ReadFileBytes;
+using test::WriteFileBytes;
+
+const std::string kListBytes = "買い物\r\n□牛乳\r\n\t■パン\r\n\r\n仕事\r\n◇------\r\n●報告書\r\n";
+
+// A memory DC with a font selected, as the category bar measures with.
+class MeasureDc {
+  public:
+    MeasureDc()
+        : dc_(CreateCompatibleDC(nullptr)),
+          font_(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
+                            "ＭＳ Ｐゴシック")),
+          old_(SelectObject(dc_, font_)) {}
+    ~MeasureDc() {
+        SelectObject(dc_, old_);
+        DeleteObject(font_);
+        DeleteDC(dc_);
+    }
+    MeasureDc(const MeasureDc&) = delete;
+    MeasureDc& operator=(const MeasureDc&) = delete;
+
+    HDC Get() const { return dc_; }
+    int Width(const std::string& text) const {
+        SIZE size{};
+        GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+        return size.cx;
+    }
+
+  private:
+    HDC dc_;
+    HFONT font_;
+    HGDIOBJ old_;
+};
+
+// Holds a file open without sharing, as another program might.
+FileHandle LockFile(const std::string& path) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Whether the system refuses to replace a read-only file, as Windows does.
+// Wine (here run as root) replaces it all the same.
+bool ReadOnlyBlocksReplace(const test::TempFolder& folder) {
+    const std::string target = folder.File("probe-target");
+    const std::string source = folder.File("probe-source");
+    WriteFileBytes(target, "old");
+    WriteFileBytes(source, "new");
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    const bool replaced = MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(target.c_str());
+    DeleteFileA(source.c_str());
+    return !replaced;
+}
+
+class DataFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ExeDirectory = folder_.Path();
+        DataDirectory = folder_.Path();
+        AppStore = ListStore();
+        SetSystemDefaults(AppSettings);
+        SetLayoutDefaults(AppLayout);
+        SetColourDefaults(AppLayout);
+        MainFrameHandle = nullptr;
+        ScreenWidth = 1920;
+        ScreenHeight = 1080;
+        rememberedImeOpen = 0;
+    }
+    void TearDown() override {
+        AppStore = ListStore();
+        MainFrameHandle = nullptr;
+    }
+
+    std::string Path(const char* name) const { return folder_.File(name); }
+    std::vector<std::string> Backups() const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA(Path("list.txt.unread-*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                names.push_back(data.cFileName);
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        return names;
+    }
+    static void AddCategory(const std::string& name) {
+        Category category;
+        category.name = name;
+        category.items.push_back(Item{"new item"});
+        ASSERT_EQ(AppStore.InsertCategory(std::move(category), -1), 1);
+    }
+
+    test::TempFolder folder_;
+    MeasureDc measure_;
+};
+
+TEST_F(DataFilesTest, MissingListFileLeavesTheStoreAlone) {
+    AppStore.currentCategory = 5;
+    EXPECT_EQ(ReadListFile(measure_.Get()), 1);
+    EXPECT_EQ(AppStore.CountCategories(), 0);
+    EXPECT_EQ(AppStore.categoryCount, 0);
+    EXPECT_EQ(AppStore.currentCategory, 5);  // kept, and written back so
+    EXPECT_EQ(WriteListFile(), 1);
+    EXPECT_TRUE(FileExists(Path("list.txt")));
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), "");
+    EXPECT_TRUE(Backups().empty());
+}
+
+TEST_F(DataFilesTest, ReadsMeasuresAndWritesBack) {
+    WriteFileBytes(Path("list.txt"), kListBytes);
+    AppSettings.SeparatorLength = 6;
+    AppLayout.CategorySpace = 3;
+    AppStore.currentCategory = 1;
+    ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    ASSERT_EQ(AppStore.categoryCount, 2);
+    CategoryInfo info;
+    ASSERT_EQ(AppStore.GetCategory(0, info), 1);
+    EXPECT_EQ(info.name, "買い物");
+    EXPECT_GT(info.nameWidth, 0);
+    EXPECT_EQ(info.nameWidth, measure_.Width("買い物"));
+    EXPECT_EQ(AppStore.totalTabWidth, measure_.Width("買い物") + measure_.Width("仕事") + 4 * 3);
+    EXPECT_EQ(AppStore.currentCategory, 1);
+    EXPECT_EQ(AppStore.itemCount, 2);
+    ASSERT_NE(AppStore.currentItems, nullptr);
+    EXPECT_EQ((*AppStore.currentItems)[0].state, ItemState::Separator);
+
+    ASSERT_EQ(WriteListFile(), 1);
+    // The same file, but for the separator's marker.
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")),
+              "買い物\r\n□牛乳\r\n\t■パン\r\n\r\n仕事\r\n□------\r\n●報告書\r\n");
+    EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+    EXPECT_TRUE(Backups().empty());
+}
+
+TEST_F(DataFilesTest, FailedWriteLeavesTheOldListWhole) {
+    WriteFileBytes(Path("list.txt"), kListBytes);
+    ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    AddCategory("追加");
+
+    // The temporary file cannot be made: a folder stands in its way.
+    ASSERT_TRUE(CreateDirectoryA(Path("list.txt.tmp").c_str(), nullptr));
+    EXPECT_EQ(WriteListFile(), 0);
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
+    ASSERT_TRUE(RemoveDirectoryA(Path("list.txt.tmp").c_str()));
+
+    // The list cannot be replaced: it is read-only.
+    if (ReadOnlyBlocksReplace(folder_)) {
+        ASSERT_TRUE(SetFileAttributesA(Path("list.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+        EXPECT_EQ(WriteListFile(), 0);
+        ASSERT_TRUE(SetFileAttributesA(Path("list.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
+        EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
+        EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+    }
+
+    // The list cannot be replaced: another program holds it.
+    {
+        FileHandle lock = LockFile(Path("list.txt"));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(WriteListFile(), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
+    EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+
+    EXPECT_EQ(WriteListFile(), 1);
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), FormatListFile(AppStore));
+    EXPECT_TRUE(Backups().empty());  // it had been read whole
+}
+
+TEST_F(DataFilesTest, UnreadableListIsKeptBeforeTheFirstWrite) {
+    WriteFileBytes(Path("list.txt"), kListBytes);
+    {
+        FileHandle lock = LockFile(Path("list.txt"));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(ReadListFile(measure_.Get()), 0);
+        EXPECT_EQ(AppStore.CountCategories(), 0);
+        AddCategory("後から");
+        // Still held: neither a copy nor a replacement can be made.
+        EXPECT_EQ(WriteListFile(), 0);
+    }
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
+    EXPECT_TRUE(Backups().empty());
+
+    ASSERT_EQ(WriteListFile(), 1);
+    const std::vector<std::string> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].size(), std::string("list.txt.unread-YYYYMMDD-HHMMSS").size());
+    EXPECT_EQ(ReadFileBytes(folder_.File(backups[0])), kListBytes);
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), FormatListFile(AppStore));
+
+    // Once kept, later saves replace the list as usual.
+    EXPECT_EQ(WriteListFile(), 1);
+    EXPECT_EQ(Backups().size(), 1u);
+}
+
+TEST_F(DataFilesTest, BackupNamesDoNotCollide) {
+    for (int round = 0; round < 3; ++round) {
+        WriteFileBytes(Path("list.txt"), kListBytes + std::to_string(round) + "\r\n");
+        FileHandle lock = LockFile(Path("list.txt"));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(ReadListFile(measure_.Get()), 0);
+        lock.Close();
+        ASSERT_EQ(WriteListFile(), 1);
+    }
+    // Three backups, made within a few seconds, each with its own content.
+    const std::vector<std::string> backups = Backups();
+    ASSERT_EQ(backups.size(), 3u);
+    std::vector<std::string> contents;
+    for (const std::string& name : backups) {
+        contents.push_back(ReadFileBytes(folder_.File(name)));
+    }
+    std::sort(contents.begin(), contents.end());
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(contents[round], kListBytes + std::to_string(round) + "\r\n");
+    }
+}
+
+TEST_F(DataFilesTest, UnreadableListThatIsGoneNeedsNoBackup) {
+    WriteFileBytes(Path("list.txt"), kListBytes);
+    {
+        FileHandle lock = LockFile(Path("list.txt"));
+        EXPECT_EQ(ReadListFile(measure_.Get()), 0);
+    }
+    ASSERT_TRUE(DeleteFileA(Path("list.txt").c_str()));
+    AddCategory("X");
+    EXPECT_EQ(WriteListFile(), 1);
+    EXPECT_TRUE(Backups().empty());
+    EXPECT_EQ(ReadFileBytes(Path("list.txt")), "X\r\n□new item\r\n");
+}
+
+TEST_F(DataFilesTest, SystemSettingsRead) {
+    EXPECT_EQ(ReadSystemSettings(), 0);  // missing: defaults stay
+    EXPECT_EQ(AppSettings.WindowWidth, 500);
+    EXPECT_EQ(AppSettings.NormalRect.width, 500);
+
+    WriteFileBytes(Path("system.ini"),
+                   "[System]\r\nLeft=5000\r\nTop=-900\r\nWidth=50\r\nHeight=700\r\nStartIME=1\r\n"
+                   "CategoryIndex=2\r\nSeparatorLength=300\r\nWindowHotKey=0341\r\n\r\n");
+    ASSERT_EQ(ReadSystemSettings(), 1);
+    EXPECT_EQ(AppSettings.WindowX, 1920);
+    EXPECT_EQ(AppSettings.WindowY, 0);
+    EXPECT_EQ(AppSettings.WindowWidth, 100);
+    EXPECT_EQ(AppSettings.NormalRect.x, 1920);
+    EXPECT_EQ(AppSettings.NormalRect.height, 700);
+    EXPECT_EQ(rememberedImeOpen, 1);
+    EXPECT_EQ(AppStore.currentCategory, 2);
+    EXPECT_EQ(AppSettings.SeparatorLength, 255);
+    EXPECT_EQ(AppSettings.WindowHotKey, 0x341);
+
+    // An empty file is read, and the placement checks run on the defaults.
+    WriteFileBytes(Path("system.ini"), "");
+    SetSystemDefaults(AppSettings);
+    AppSettings.WindowHeight = 3;
+    EXPECT_EQ(ReadSystemSettings(), 1);
+    EXPECT_EQ(AppSettings.NormalRect.height, 18);
+}
+
+TEST_F(DataFilesTest, SystemSettingsWrite) {
+    AppSettings.NormalRect = {11, 22, 333, 444};
+    AppStore.currentCategory = -1;
+    ASSERT_EQ(WriteSystemSettings(), 1);  // no window: the placement stays
+    std::string text = ReadFileBytes(Path("system.ini"));
+    EXPECT_EQ(text, FormatSystemSettings(AppSettings));
+    EXPECT_NE(text.find("\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=444\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nCategoryIndex=-1\r\n"), std::string::npos);
+
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 30, 40, 320, 200, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    MainFrameHandle = window;
+    AppSettings.WindowMax = 1;  // maximised: the placement to restore stays
+    ASSERT_EQ(WriteSystemSettings(), 1);
+    EXPECT_EQ(AppSettings.NormalRect.x, 11);
+    AppSettings.WindowMax = 0;
+    ASSERT_EQ(WriteSystemSettings(), 1);
+    EXPECT_EQ(AppSettings.NormalRect.x, 30);
+    EXPECT_EQ(AppSettings.NormalRect.y, 40);
+    EXPECT_EQ(AppSettings.NormalRect.width, 320);
+    EXPECT_EQ(AppSettings.NormalRect.height, 200);
+    text = ReadFileBytes(Path("system.ini"));
+    EXPECT_NE(text.find("\r\nLeft=30\r\nTop=40\r\nWidth=320\r\nHeight=200\r\n"), std::string::npos);
+
+    ShowWindow(window, SW_SHOWMINNOACTIVE);
+    if (IsIconic(window)) {  // minimised: its rectangle is no placement
+        AppSettings.NormalRect = {1, 2, 300, 400};
+        ASSERT_EQ(WriteSystemSettings(), 1);
+        EXPECT_EQ(AppSettings.NormalRect.x, 1);
+        EXPECT_EQ(AppSettings.NormalRect.width, 300);
+    } else {
+        ADD_FAILURE() << "the window did not minimise";
+    }
+    DestroyWindow(window);
+    MainFrameHandle = nullptr;
+
+    // A failed write leaves the old file whole.
+    const std::string before = ReadFileBytes(Path("system.ini"));
+    AppSettings.TaskTray = 1;
+    {
+        FileHandle lock = LockFile(Path("system.ini"));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(WriteSystemSettings(), 0);
+    }
+    if (ReadOnlyBlocksReplace(folder_)) {
+        ASSERT_TRUE(SetFileAttributesA(Path("system.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+        EXPECT_EQ(WriteSystemSettings(), 0);
+        ASSERT_TRUE(SetFileAttributesA(Path("system.ini").c_str(), FILE_ATTRIBUTE_NORMAL));
+    }
+    EXPECT_EQ(ReadFileBytes(Path("system.ini")), before);
+    EXPECT_FALSE(FileExists(Path("system.ini.tmp")));
+    ASSERT_TRUE(CreateDirectoryA(Path("system.ini.tmp").c_str(), nullptr));
+    EXPECT_EQ(WriteSystemSettings(), 0);
+    EXPECT_EQ(ReadFileBytes(Path("system.ini")), before);
+    ASSERT_TRUE(RemoveDirectoryA(Path("system.ini.tmp").c_str()));
+    EXPECT_EQ(WriteSystemSettings(), 1);
+    EXPECT_NE(ReadFileBytes(Path("system.ini")).find("\r\nTaskTray=1\r\n"), std::string::npos);
+}
+
+TEST_F(DataFilesTest, LayoutSettingsRead) {
+    EXPECT_EQ(ReadLayoutSettings(), 0);  // missing: every default stays
+    EXPECT_EQ(AppLayout.titleFont.style, kFontBold);
+    EXPECT_EQ(AppLayout.TitleGradient, 1);
+
+    WriteFileBytes(Path("layout.ini"),
+                   "[Layout]\r\nListLineHeight=30\r\n[Font]\r\nList=Arial,14,11\r\n"
+                   "[Color]\r\nTitleBack1=FFFFFF\r\n");
+    ASSERT_EQ(ReadLayoutSettings(), 1);
+    EXPECT_EQ(AppLayout.ListLineHeight, 30);
+    EXPECT_EQ(AppLayout.listFont.face, "Arial");
+    EXPECT_EQ(AppLayout.listFont.size, 14);
+    EXPECT_EQ(AppLayout.listFont.style, kFontItalic);
+    EXPECT_EQ(AppLayout.TitleGradient, 0);
+
+    // Held by another program: unreadable, nothing changes.
+    FileHandle lock = LockFile(Path("layout.ini"));
+    ASSERT_TRUE(lock.Valid());
+    SetLayoutDefaults(AppLayout);
+    EXPECT_EQ(ReadLayoutSettings(), 0);
+    EXPECT_EQ(AppLayout.ListLineHeight, 22);
+}
+
+}  // namespace
+}  // namespace tessel
