@@ -17,5 +17,8 @@ int ScreenWidth = 0;
 int ScreenHeight = 0;
 RECT WorkArea{};
 int rememberedImeOpen = 0;
+int dragThresholdX = 1;
+int dragThresholdY = 1;
+int wheelScrollLines = 3;
 
 }  // namespace tessel

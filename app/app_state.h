@@ -18,15 +18,18 @@ extern SystemSettings AppSettings;  // system.ini; changed by commands, written 
 extern ListStore AppStore;          // the document (list.txt)
 
 extern HINSTANCE AppInstance;
-extern HWND MainFrameHandle;         // null until the main window exists
-extern std::string ExeDirectory;     // without a trailing backslash
-extern std::string DataDirectory;    // ExeDirectory + "\system"
-extern HACCEL AcceleratorHandle;     // the shortcut table, once built
-extern HACCEL ActiveAccelerators;    // null while an in-place edit has the focus
-extern int WindowShown;              // 1 while the window is meant to be visible
+extern HWND MainFrameHandle;       // null until the main window exists
+extern std::string ExeDirectory;   // without a trailing backslash
+extern std::string DataDirectory;  // ExeDirectory + "\system"
+extern HACCEL AcceleratorHandle;   // the shortcut table, once built
+extern HACCEL ActiveAccelerators;  // null while an in-place edit has the focus
+extern int WindowShown;            // 1 while the window is meant to be visible
 extern int ScreenWidth;
 extern int ScreenHeight;
-extern RECT WorkArea;                // taken once at start
-extern int rememberedImeOpen;        // input-method state carried between edits
+extern RECT WorkArea;          // taken once at start
+extern int rememberedImeOpen;  // input-method state carried between edits
+extern int dragThresholdX;     // the system's drag distances, each at least 1
+extern int dragThresholdY;
+extern int wheelScrollLines;  // lines per wheel notch, at least 1
 
 }  // namespace tessel

@@ -1,57 +1,101 @@
 #!/usr/bin/env python3
 """Draws the program's icons and writes them as .ico files.
 
-The icons are drawn from code, so that anyone can change and remake them:
+The icons are made here, so that anyone can change and remake them:
     python3 resources/make_icons.py resources/
-A sheet of paper with a blue header band, three rows with boxes, the first
-two of them ticked in green.
+
+The picture: a sheet of paper with a blue header band and three rows, the
+first two ticked in green, the last one an empty box, each followed by a
+grey line of "text".
+
+The 16 x 16 image is drawn pixel by pixel from the map below, because a
+shape scaled down to 16 pixels turns to mush; the 32 x 32 image is the
+same picture drawn from rectangles on whole pixels, its strokes two pixels
+thick.
+
+app_large.ico (group 101): 32 x 32 at 24 bits and 16 x 16 at 32 bits.
+app_small.ico (group 102): 16 x 16 at 32 bits.
 """
 import struct
 import sys
 
-PAPER = (250, 250, 246)
-EDGE = (70, 90, 120)
-BAND = (58, 110, 190)
-BOX = (90, 100, 115)
-TICK = (40, 160, 70)
-LINE = (160, 170, 185)
+COLOURS = {
+    '.': None,                  # transparent
+    'O': (52, 64, 84),          # outline of the sheet
+    'W': (255, 255, 255),       # paper
+    'H': (46, 104, 196),        # header band
+    'h': (120, 164, 226),       # the header's lower edge
+    'G': (34, 150, 64),         # tick
+    'B': (96, 108, 128),        # empty box
+    'L': (150, 160, 176),       # text line
+}
+
+SMALL = [
+    '.OOOOOOOOOOOOOO.',
+    '.OHHHHHHHHHHHHO.',
+    '.OhhhhhhhhhhhhO.',
+    '.OWWWWGGWWWWWWO.',
+    '.OWGWGGWWLLLLWO.',
+    '.OWWGGWWWWWWWWO.',
+    '.OWWWWWWWWWWWWO.',
+    '.OWWWWGGWWWWWWO.',
+    '.OWGWGGWWLLLLWO.',
+    '.OWWGGWWWWWWWWO.',
+    '.OWWWWWWWWWWWWO.',
+    '.OWBBBWWWWWWWWO.',
+    '.OWBWBWWWLLLLWO.',
+    '.OWBBBWWWWWWWWO.',
+    '.OWWWWWWWWWWWWO.',
+    '.OOOOOOOOOOOOOO.',
+]
 
 
-def draw(size):
-    """Returns rows (top to bottom) of (r, g, b, a) pixels."""
-    px = [[(0, 0, 0, 0)] * size for _ in range(size)]
-    s = size / 32.0
+def small():
+    """The 16 x 16 image as rows of (r, g, b, a), top to bottom."""
+    rows = []
+    for line in SMALL:
+        assert len(line) == 16, line
+        rows.append([colour_of(c) for c in line])
+    return rows
 
-    def rect(x0, y0, x1, y1, colour):
-        for y in range(int(round(y0 * s)), int(round(y1 * s))):
-            for x in range(int(round(x0 * s)), int(round(x1 * s))):
-                if 0 <= x < size and 0 <= y < size:
-                    px[y][x] = colour + (255,)
 
-    def outline(x0, y0, x1, y1, colour):
-        a, b = int(round(x0 * s)), int(round(y0 * s))
-        c, d = int(round(x1 * s)) - 1, int(round(y1 * s)) - 1
-        for x in range(a, c + 1):
-            px[b][x] = px[d][x] = colour + (255,)
-        for y in range(b, d + 1):
-            px[y][a] = px[y][c] = colour + (255,)
+def colour_of(key):
+    colour = COLOURS[key]
+    return (0, 0, 0, 0) if colour is None else colour + (255,)
 
-    rect(3, 2, 29, 30, PAPER)
-    rect(3, 2, 29, 8, BAND)
-    outline(3, 2, 29, 30, EDGE)
+
+def large():
+    """The 32 x 32 image as rows of (r, g, b, a), top to bottom."""
+    px = [[colour_of('.')] * 32 for _ in range(32)]
+
+    def fill(x0, y0, x1, y1, key):  # inclusive corners
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                px[y][x] = colour_of(key)
+
+    def frame(x0, y0, x1, y1, key):
+        fill(x0, y0, x1, y0, key)
+        fill(x0, y1, x1, y1, key)
+        fill(x0, y0, x0, y1, key)
+        fill(x1, y0, x1, y1, key)
+
+    def tick(x, y):
+        # The small image's tick at twice the size: a short stroke down to
+        # the right, then a long one up to the right, each two pixels thick.
+        for dx, dy in ((0, 2), (1, 3), (2, 4), (3, 3), (4, 2), (5, 1), (6, 0)):
+            fill(x + dx, y + dy, x + dx + 1, y + dy + 1, 'G')
+
+    fill(3, 1, 28, 30, 'W')
+    fill(3, 1, 28, 4, 'H')
+    fill(3, 5, 28, 5, 'h')
+    frame(2, 0, 29, 31, 'O')
     for row, ticked in ((0, True), (1, True), (2, False)):
-        top = 11 + row * 6
-        outline(6, top, 11, top + 5, BOX)
-        rect(13, top + 2, 26, top + 3 if size >= 32 else top + 3.5, LINE)
+        top = 9 + row * 7
         if ticked:
-            # A small tick: down-right stroke then a longer up-right stroke.
-            pts = [(6.5, top + 2), (7.5, top + 3), (8.5, top + 4), (9.5, top + 3),
-                   (10.5, top + 2), (11.5, top + 1), (12.5, top)]
-            for fx, fy in pts:
-                x, y = int(fx * s), int(fy * s)
-                for dy in range(max(1, int(s))):
-                    if 0 <= y + dy < size:
-                        px[y + dy][x] = TICK + (255,)
+            tick(6, top)
+        else:
+            frame(7, top + 1, 11, top + 5, 'B')
+        fill(16, top + 2, 25, top + 3, 'L')
     return px
 
 
@@ -84,8 +128,9 @@ def ico(images):
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     blobs = []
-    for size, bits in images:
-        blob = dib(draw(size), bits)
+    for px, bits in images:
+        size = len(px)
+        blob = dib(px, bits)
         out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, bits, len(blob), offset)
         offset += len(blob)
         blobs.append(blob)
@@ -95,9 +140,9 @@ def ico(images):
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else '.'
     with open(f'{folder}/app_large.ico', 'wb') as f:
-        f.write(ico([(32, 24), (16, 32)]))
+        f.write(ico([(large(), 24), (small(), 32)]))
     with open(f'{folder}/app_small.ico', 'wb') as f:
-        f.write(ico([(16, 32)]))
+        f.write(ico([(small(), 32)]))
 
 
 if __name__ == '__main__':

@@ -1,0 +1,181 @@
+#include "app/startup.h"
+
+#include <algorithm>
+
+#include "app/app_state.h"
+#include "app/error_report.h"
+#include "app/exe_directory.h"
+#include "app/hot_key.h"
+#include "app/start_window_plan.h"
+#include "listpane/list_pane.h"
+#include "mainwindow/command_ids.h"
+#include "mainwindow/frame_state.h"
+#include "mainwindow/main_frame.h"
+#include "scrollbar/scroll_bar_pane.h"
+#include "storage/data_files.h"
+#include "storage/layout_settings.h"
+#include "storage/system_settings.h"
+
+namespace tessel {
+namespace {
+
+constexpr char kSingleInstanceMutex[] = "TesselListMainFrame";
+constexpr int kDefaultWheelLines = 6;
+
+// Held, never closed, for as long as the process runs: its existence tells
+// a second start that this one runs.
+HANDLE singleInstanceMutex = nullptr;
+
+RECT QueryWorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return area;
+}
+
+WorkAreaRect ToWorkArea(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+void InitialiseProcessState(HINSTANCE instance) {
+    SetSystemDefaults(AppSettings);
+    SetLayoutDefaults(AppLayout);
+    AppInstance = instance;
+
+    char modulePath[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
+    ExeDirectory = ExeDirectoryFromModulePath(modulePath);
+    DataDirectory = DataDirectoryFor(ExeDirectory);
+
+    ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    WorkArea = QueryWorkArea();
+    dragThresholdX = std::max(GetSystemMetrics(SM_CXDRAG), 1);
+    dragThresholdY = std::max(GetSystemMetrics(SM_CYDRAG), 1);
+    UINT lines = 0;
+    if (SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) {
+        // "One page per notch" comes as a huge value; it counts as one line.
+        int asInt = static_cast<int>(lines);
+        wheelScrollLines = asInt < 1 ? 1 : asInt;
+    } else {
+        wheelScrollLines = kDefaultWheelLines;
+    }
+}
+
+int IsFirstInstance() {
+    singleInstanceMutex = CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
+    if (GetLastError() != ERROR_ALREADY_EXISTS) {
+        return 1;
+    }
+    HWND running = FindWindowA(kMainFrameClass, nullptr);
+    if (running != nullptr) {
+        SetForegroundWindow(running);
+        SetFocus(running);
+        PostMessageA(running, WM_COMMAND, kCmdShowWindow, 0);
+    }
+    return 0;
+}
+
+int IsDirectory(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
+}
+
+void LoadSettings() {
+    if (!IsDirectory(DataDirectory.c_str())) {
+        CreateDirectoryA(DataDirectory.c_str(), nullptr);
+    }
+    SetColourDefaults(AppLayout);
+    if (!ReadSystemSettings()) {
+        PlacementRect centred = CentredFallbackPlacement(ToWorkArea(QueryWorkArea()));
+        AppSettings.WindowX = centred.x;
+        AppSettings.WindowY = centred.y;
+        AppSettings.WindowWidth = centred.width;
+        AppSettings.WindowHeight = centred.height;
+        AppSettings.NormalRect = centred;
+    }
+    ReadLayoutSettings();
+}
+
+int RegisterWindowClasses(HINSTANCE instance) {
+    if (!RegisterListPaneClass(instance)) {
+        ReportError(kErrorCreateWindow, "処理内容：リストウィンドウクラス登録", nullptr);
+        return 0;
+    }
+    if (!RegisterScrollBarPane(instance)) {
+        ReportError(kErrorCreateWindow, "処理内容：スクロールバークラス登録", nullptr);
+        return 0;
+    }
+    if (!RegisterMainFrameClass(instance)) {
+        ReportError(kErrorCreateWindow, "処理内容：メインウィンドウクラス登録", nullptr);
+        return 0;
+    }
+    return 1;
+}
+
+HWND CreateMainFrame(HINSTANCE instance, int showCommand) {
+    StartWindowPlan plan =
+        PlanStartWindow(showCommand, AppSettings, WindowShown, ToWorkArea(WorkArea));
+    HWND frame = CreateWindowExA(plan.exStyle, kMainFrameClass, kProgramTitle, plan.style,
+                                 AppSettings.WindowX, AppSettings.WindowY, AppSettings.WindowWidth,
+                                 AppSettings.WindowHeight, nullptr, nullptr, instance, nullptr);
+    if (frame == nullptr) {
+        ReportError(kErrorCreateWindow, "処理内容：メインウィンドウ作成", nullptr);
+        return nullptr;
+    }
+    MainFrameHandle = frame;
+    if (AppSettings.WindowTop == 1) {
+        UINT flags = plan.topmostHides ? SWP_HIDEWINDOW : SWP_FRAMECHANGED;
+        SetWindowPos(frame, HWND_TOPMOST, AppSettings.WindowX, AppSettings.WindowY,
+                     AppSettings.WindowWidth, AppSettings.WindowHeight, flags);
+    }
+    if (plan.callShowWindow) {
+        ShowWindow(frame, plan.showCommand);
+    }
+    return frame;
+}
+
+int RunMessageLoop() {
+    MSG msg{};
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Read afresh for every message: an in-place edit clears it while
+        // it has the focus.
+        HACCEL table = ActiveAccelerators;
+        if (table != nullptr && MainFrameHandle != nullptr &&
+            TranslateAcceleratorA(MainFrameHandle, table, &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    if (AcceleratorHandle != nullptr) {
+        DestroyAcceleratorTable(AcceleratorHandle);
+        AcceleratorHandle = nullptr;
+        ActiveAccelerators = nullptr;
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+int RunProgram(HINSTANCE instance, int showCommand) {
+    InitialiseProcessState(instance);
+    if (!IsFirstInstance()) {
+        return 0;
+    }
+    LoadSettings();
+    if (!RegisterWindowClasses(instance)) {
+        return 0;
+    }
+    HWND frame = CreateMainFrame(instance, showCommand);
+    if (frame == nullptr) {
+        return 0;
+    }
+    RegisterWindowHotKey(AppSettings.WindowHotKey, kWindowHotKeyId, frame);
+    // The shortcut table is built here by the keyboard code once it exists;
+    // until then ActiveAccelerators stays null and the loop translates nothing.
+    return RunMessageLoop();
+}
+
+}  // namespace tessel

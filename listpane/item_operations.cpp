@@ -1,0 +1,250 @@
+#include "listpane/item_operations.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <new>
+
+#include "storage/list_file_format.h"
+
+namespace tessel {
+
+namespace {
+
+bool HasItems(const ListStore& store) {
+    return store.currentItems != nullptr && store.itemCount > 0;
+}
+
+bool IsSeparator(const Item& item) {
+    return item.state == ItemState::Separator;
+}
+
+}  // namespace
+
+int NewItemPosition(int reference, int digit) {
+    if (reference < 0) {
+        return reference;
+    }
+    switch (digit) {
+        case 1:
+            return reference;
+        case 2:
+            return reference + 1;
+        case 3:
+            return -1;
+        default:
+            return 0;
+    }
+}
+
+Item NewItemTemplate(const ListStore& store, int position, NewItemKind kind,
+                     const SystemSettings& settings) {
+    Item item;
+    if (settings.AutoIndent == 1) {
+        Item standing;
+        if (GetItem(store.currentItems, position, standing) == 1) {
+            item.indent = standing.indent;
+        }
+    }
+    if (kind == NewItemKind::Separator) {
+        item.text = SeparatorText(settings.SeparatorLength);
+        item.state = ItemState::Separator;
+        item.indent = 0;
+    }
+    return item;
+}
+
+NewItemOutcome AddNewItem(ListStore& store, int reference, NewItemKind kind,
+                          const SystemSettings& settings, std::string* failedText) {
+    if (store.currentItems == nullptr) {
+        return NewItemOutcome::NoCategory;
+    }
+    const int digit =
+        kind == NewItemKind::Item ? settings.InsertPositionItem : settings.InsertPositionSeparator;
+    const int position = NewItemPosition(reference, digit);
+    const int oldCount = CountItems(store.currentItems);
+    store.itemCount = oldCount;
+    Item item;
+    try {
+        item = NewItemTemplate(store, position, kind, settings);
+    } catch (const std::bad_alloc&) {
+        return NewItemOutcome::OutOfMemory;
+    }
+    if (InsertItem(store.currentItems, item, position) != 1) {
+        if (failedText != nullptr) {
+            failedText->swap(item.text);
+        }
+        return NewItemOutcome::OutOfMemory;
+    }
+    store.focusIndex = position >= 0 && position <= oldCount ? position : oldCount;
+    store.itemCount = CountItems(store.currentItems);
+    SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
+    store.anchorIndex = store.focusIndex;
+    return NewItemOutcome::Inserted;
+}
+
+int RemoveSelectedItems(ListStore& store) {
+    if (!HasItems(store) || store.focusIndex < 0) {
+        return 0;
+    }
+    const int first = DeleteSelectedItems(store.currentItems);
+    if (first < 0) {
+        return 0;
+    }
+    store.itemCount = CountItems(store.currentItems);
+    store.focusIndex = store.itemCount > 0 ? std::min(first, store.itemCount - 1) : -1;
+    SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
+    store.anchorIndex = store.focusIndex;
+    return 1;
+}
+
+int SinkTarget(const ItemList& items, int reference) {
+    const int size = static_cast<int>(items.size());
+    int target = size;
+    // Walk back from the end while the items are checked, never reaching
+    // the reference itself: only the trailing run behind it counts.
+    while (target - 1 > reference && IsChecked(items[static_cast<std::size_t>(target - 1)].state)) {
+        --target;
+    }
+    return target;
+}
+
+ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark mark,
+                                    bool checkMoveDown) {
+    ToggleOutcome outcome;
+    Item referenceItem;
+    if (store.currentItems == nullptr || store.itemCount < 1 || store.focusIndex < 0 ||
+        GetItem(store.currentItems, reference, referenceItem) != 1) {
+        return outcome;
+    }
+    const MarkChange change = ChooseMarkChange(referenceItem, mark);
+    for (Item& item : *store.currentItems) {
+        if (item.selected && !IsSeparator(item)) {
+            item.state = ApplyMarkChange(item.state, change);
+        }
+    }
+    outcome.result = 1;
+    if (!checkMoveDown || mark != ItemMark::Check || change != MarkChange::SetCheck) {
+        return outcome;
+    }
+    if (store.itemCount < 2 || reference == store.itemCount - 1) {
+        outcome.ensureFocusVisible = true;
+        return outcome;
+    }
+    const int moved =
+        MoveSelectedItems(store.currentItems, SinkTarget(*store.currentItems, reference));
+    if (moved >= 0) {
+        store.focusIndex = moved;
+    }
+    return outcome;
+}
+
+int MoveSelectionOneStep(ListStore& store, MoveDirection direction) {
+    if (store.currentItems == nullptr || store.itemCount < 2) {
+        return 0;
+    }
+    const ItemList& items = *store.currentItems;
+    const int size = static_cast<int>(items.size());
+    int target = -1;
+    if (direction == MoveDirection::Up) {
+        if (store.focusIndex < 0 || store.focusIndex >= size) {
+            return 0;
+        }
+        for (int p = store.focusIndex - 1; p >= 0; --p) {
+            if (!items[static_cast<std::size_t>(p)].selected) {
+                target = p;
+                break;
+            }
+        }
+    } else {
+        for (int p = std::max(store.focusIndex + 1, 0); p < size; ++p) {
+            if (!items[static_cast<std::size_t>(p)].selected) {
+                target = p + 1;
+                break;
+            }
+        }
+    }
+    if (target < 0) {
+        return 0;
+    }
+    const int moved = MoveSelectedItems(store.currentItems, target);
+    if (moved < 0) {
+        return 0;
+    }
+    store.focusIndex = moved;
+    store.anchorIndex = moved;
+    return 1;
+}
+
+int IndentSelection(ListStore& store, IndentDirection direction) {
+    if (store.currentItems == nullptr || store.currentItems->empty()) {
+        return -1;
+    }
+    int changed = 0;
+    for (Item& item : *store.currentItems) {
+        if (!item.selected) {
+            continue;
+        }
+        if (direction == IndentDirection::Indent) {
+            if (item.indent >= kMaxIndent) {
+                item.indent = kMaxIndent;
+                continue;
+            }
+            item.indent = std::max(item.indent + 1, 0);
+        } else {
+            if (item.indent <= 0) {
+                item.indent = 0;
+                continue;
+            }
+            item.indent = std::min(item.indent - 1, kMaxIndent);
+        }
+        ++changed;
+    }
+    return changed;
+}
+
+bool MatchesSelection(ItemState state, SelectWhich which) {
+    if (which == SelectWhich::All) {
+        return true;
+    }
+    if (state == ItemState::Separator) {
+        return false;
+    }
+    switch (which) {
+        case SelectWhich::Checked:
+            return IsChecked(state);
+        case SelectWhich::Unchecked:
+            return !IsChecked(state);
+        case SelectWhich::Strike:
+            return StyleOf(state) == ItemStyle::Strike;
+        case SelectWhich::Bold:
+            return StyleOf(state) == ItemStyle::Bold;
+        case SelectWhich::All:
+            break;
+    }
+    return true;
+}
+
+int SelectItemsByState(ListStore& store, SelectWhich which) {
+    if (!HasItems(store)) {
+        return 0;
+    }
+    for (Item& item : *store.currentItems) {
+        item.selected = MatchesSelection(item.state, which);
+    }
+    store.anchorIndex = store.focusIndex;
+    return 1;
+}
+
+int MarkEveryItem(ListStore& store, MarkChange change) {
+    if (!HasItems(store)) {
+        return 0;
+    }
+    for (Item& item : *store.currentItems) {
+        if (!IsSeparator(item)) {
+            item.state = ApplyMarkChange(item.state, change);
+        }
+    }
+    return 1;
+}
+
+}  // namespace tessel

@@ -1,0 +1,43 @@
+// The list pane: the child window of the main window that shows the items
+// of the current category, one row each, and turns the mouse, the wheel and
+// the navigation keys into selection changes, check toggles, drag moves,
+// new items and in-place edits. It owns its scroll bar ("ScrollBarPane"),
+// the three list fonts, the editor's background brush and its off-screen
+// image. It also answers LB_GETCOUNT, LB_GETTEXT and LB_GETTEXTLEN for
+// outside readers (screen readers, tests).
+#pragma once
+
+#include <windows.h>
+
+#include "listpane/focus_navigation.h"
+#include "listpane/pointer_tracking.h"
+
+namespace tessel {
+
+inline constexpr char kListPaneClass[] = "ListPane";
+
+// The pane and its scroll bar; null while they do not exist.
+extern HWND ListPaneHandle;
+extern HWND ScrollBarHandle;
+
+// Registers "ListPane" (start-up): the class atom, 0 on failure.
+ATOM RegisterListPaneClass(HINSTANCE instance);
+// Creates the pane as a child of parent, size 0 (the main window places
+// it), and keeps it in ListPaneHandle. 1 when the window exists, else 0.
+int CreateListPane(HWND parent);
+
+// The row position under a client point, or -1.
+int RowAtPoint(POINT clientPoint);
+// Moves the focus row as a navigation key does (Shift extends the
+// selection from the anchor). 1 when the focus moved.
+int NavigateFocus(NavigateMode mode);
+
+// Invalidates the whole pane without erasing.
+void InvalidateListPane();
+
+// For inspection (tests): the mouse state, and the off-screen image with
+// everything painted so far (null before the first non-empty size).
+const PointerState& ListPanePointerState();
+HDC ListPaneImage();
+
+}  // namespace tessel

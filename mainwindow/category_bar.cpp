@@ -1,0 +1,135 @@
+#include "mainwindow/category_bar.h"
+
+#include "app/app_state.h"
+#include "listpane/item_commands.h"
+#include "listpane/list_pane.h"
+#include "mainwindow/frame_state.h"
+#include "mainwindow/offscreen.h"
+#include "mainwindow/pane_layout.h"
+#include "store/cp932.h"
+
+namespace tessel {
+namespace {
+
+constexpr std::size_t kMaxTitleBytes = 255;
+
+void InvalidateFrame() {
+    if (MainFrameHandle != nullptr) {
+        InvalidateRect(MainFrameHandle, nullptr, FALSE);
+    }
+}
+
+}  // namespace
+
+CategoryStrip CurrentCategoryStrip() {
+    CategoryStrip strip;
+    const int count = AppStore.CountCategories();
+    strip.tabWidths.reserve(static_cast<std::size_t>(count));
+    CategoryInfo info;
+    for (int i = 0; i < count && AppStore.GetCategory(i, info); ++i) {
+        strip.tabWidths.push_back(TabWidth(info.nameWidth, AppLayout.CategorySpace));
+    }
+    strip.totalTabWidth = AppStore.totalTabWidth;
+    strip.windowWidth = AppSettings.WindowWidth;
+    strip.marginLeft = AppLayout.CategoryMarginLeft;
+    strip.barTop = AppLayout.TitleBarHeight;
+    strip.barHeight = AppLayout.CategoryHeight;
+    strip.barShown = AppSettings.DispCategory == 1;
+    strip.scrollIndex = AppSettings.ScrollIndex;
+    return strip;
+}
+
+BarScene CurrentBarScene() {
+    BarScene scene;
+    scene.layout = &AppLayout;
+    scene.width = OffscreenWidth();
+    scene.height = OffscreenHeight();
+    scene.gradient = AppLayout.TitleGradient == 1;
+    const int count = AppStore.CountCategories();
+    scene.tabNames.reserve(static_cast<std::size_t>(count));
+    CategoryInfo info;
+    for (int i = 0; i < count && AppStore.GetCategory(i, info); ++i) {
+        scene.strip.tabWidths.push_back(TabWidth(info.nameWidth, AppLayout.CategorySpace));
+        scene.tabNames.push_back(std::move(info.name));
+    }
+    scene.strip.totalTabWidth = AppStore.totalTabWidth;
+    scene.strip.windowWidth = scene.width;
+    scene.strip.marginLeft = AppLayout.CategoryMarginLeft;
+    scene.strip.barTop = AppLayout.TitleBarHeight;
+    scene.strip.barHeight = AppLayout.CategoryHeight;
+    scene.strip.barShown = AppSettings.DispCategory == 1;
+    scene.strip.scrollIndex = AppSettings.ScrollIndex;
+    scene.currentCategory = AppStore.currentCategory;
+    scene.hoverCategory = FrameMouse.hoverCategory;
+    scene.pressedArrow = FrameMouse.pressedCategoryArrow;
+    scene.closePressed = FrameMouse.closeButtonPressed == 1;
+    scene.dragActive = FrameMouse.categoryDragActive == 1;
+    scene.dropIndex = FrameMouse.categoryDropIndex;
+    scene.title = TitleBuffer;
+    scene.icon = TitleIcon();
+    return scene;
+}
+
+void DrawFrame() {
+    if (OffscreenDc() != nullptr) {
+        PaintFrame(OffscreenDc(), CurrentBarScene(), OffscreenFonts());
+    }
+}
+
+void DrawBars(int parts) {
+    if (OffscreenDc() != nullptr) {
+        PaintBars(OffscreenDc(), CurrentBarScene(), OffscreenFonts(), parts);
+    }
+}
+
+void SetTitleText(std::string_view text) {
+    TitleBuffer.assign(Cp932Prefix(text, kMaxTitleBytes));
+    if (MainFrameHandle != nullptr) {
+        SetWindowTextA(MainFrameHandle, TitleBuffer.c_str());
+    }
+    DrawBars(kBarTitle);
+    InvalidateFrame();
+}
+
+void LayoutPanes() {
+    if (ListPaneHandle != nullptr) {
+        PaneRect rect = ListPaneRect(AppSettings.WindowWidth, AppSettings.WindowHeight, AppLayout,
+                                     AppSettings.DispCategory == 1);
+        MoveWindow(ListPaneHandle, rect.x, rect.y, rect.width, rect.height, FALSE);
+        InvalidateRect(ListPaneHandle, nullptr, FALSE);
+    }
+    AppSettings.ScrollIndex = ClampStripScroll(CurrentCategoryStrip());
+    UpdateListScroll(0);
+}
+
+int ScrollCategoryBar(int toRight) {
+    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight != 0);
+    DrawBars(kBarCategory);
+    InvalidateFrame();
+    return 1;
+}
+
+void EnsureCategoryVisible(int adjust) {
+    AppSettings.ScrollIndex =
+        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, adjust == 1);
+}
+
+int HitTestCategoryTab(int x, int y) {
+    if (AppStore.categoryCount <= 0) {
+        return -1;
+    }
+    return HitTestTab(CurrentCategoryStrip(), x, y);
+}
+
+int CategoryDropIndex(int x) {
+    if (AppSettings.DispCategory != 1 || AppStore.categoryCount <= 0) {
+        return -1;
+    }
+    int direction = DropScrollDirection(CurrentCategoryStrip(), x);
+    if (direction != 0) {
+        ScrollCategoryBar(direction > 0 ? 1 : 0);
+    }
+    return DropIndexAt(CurrentCategoryStrip(), x);
+}
+
+}  // namespace tessel

@@ -1,0 +1,38 @@
+#include "mainwindow/draw_primitives.h"
+
+#include "store/cp932.h"
+
+namespace tessel {
+
+void DrawLine(HDC dc, Colour colour, int x1, int y1, int x2, int y2) {
+    PenHandle pen(CreatePen(PS_SOLID, 0, colour));
+    SelectedObject selected(dc, pen.Get());
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void DrawRectOutline(HDC dc, Colour colour, int left, int top, int width, int height) {
+    PenHandle pen(CreatePen(PS_SOLID, 1, colour));
+    SelectedObject selectedPen(dc, pen.Get());
+    SelectedObject selectedBrush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, left, top, left + width, top + height);
+}
+
+void FillBox(HDC dc, Colour colour, int left, int top, int width, int height) {
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    BrushHandle brush(CreateSolidBrush(colour));
+    RECT box{left, top, left + width, top + height};
+    FillRect(dc, &box, brush.Get());
+}
+
+FontHandle CreateListFont(const std::string& face, int size, int style) {
+    std::string faceName(Cp932Prefix(face, LF_FACESIZE - 1));
+    return FontHandle(CreateFontA(
+        size, 0, 0, 0, (style & kFontBold) ? FW_BOLD : 0, (style & kFontItalic) ? TRUE : FALSE,
+        (style & kFontUnderline) ? TRUE : FALSE, (style & kFontStrikeOut) ? TRUE : FALSE,
+        DEFAULT_CHARSET, 0, 0, 0, 0, faceName.c_str()));
+}
+
+}  // namespace tessel

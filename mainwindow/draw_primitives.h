@@ -1,0 +1,32 @@
+// The drawing primitives every self-drawn part of the program uses. Each
+// creates its own pen or brush for the one call, selects it, draws, puts
+// back what was selected and deletes its own; the device context is the
+// caller's. Colours are 0x00BBGGRR.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "mainwindow/gdi_handles.h"
+#include "storage/layout_settings.h"
+
+namespace tessel {
+
+// A one-pixel line from (x1, y1) to (x2, y2), the end point not painted.
+void DrawLine(HDC dc, Colour colour, int x1, int y1, int x2, int y2);
+// The outline of the rectangle (left, top) .. (left + width - 1,
+// top + height - 1); the interior is left alone.
+void DrawRectOutline(HDC dc, Colour colour, int left, int top, int width, int height);
+// Fills (left, top) .. (left + width - 1, top + height - 1); nothing when
+// width or height is 0 or below.
+void FillBox(HDC dc, Colour colour, int left, int top, int width, int height);
+
+// A font of cell height `size` pixels with the style bits (FontStyleBits:
+// 1 bold, 2 italic, 4 underline, 8 strike-out), DEFAULT_CHARSET, everything
+// else the platform's default. A face the system lacks falls back to a
+// default face; a face too long for the platform is cut at a character.
+FontHandle CreateListFont(const std::string& face, int size, int style);
+
+}  // namespace tessel

@@ -1,0 +1,78 @@
+// Answers the message boxes of this process while a test runs: a second
+// thread finds each one, records its caption and text, and presses OK, so
+// that a report never waits for a click that will not come.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tessel::test {
+
+struct SeenMessageBox {
+    std::string caption;
+    std::string text;
+};
+
+class MessageBoxWatcher {
+  public:
+    MessageBoxWatcher() : thread_([this] { Run(); }) {}
+    ~MessageBoxWatcher() {
+        stop_ = true;
+        thread_.join();
+    }
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<SeenMessageBox> Seen() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_;
+    }
+
+  private:
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        char name[16] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (process == GetCurrentProcessId() && std::string(name) == "#32770" &&
+            IsWindowVisible(window)) {
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    void Run() {
+        while (!stop_) {
+            HWND box = nullptr;
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+            if (box != nullptr && box != answered_) {
+                char caption[1024] = {};
+                char text[2048] = {};
+                GetWindowTextA(box, caption, sizeof caption);
+                // The message text is the static control 0xFFFF of a message box.
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                {
+                    std::lock_guard<std::mutex> lock(mutex_);
+                    seen_.push_back({caption, text});
+                }
+                answered_ = box;
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            Sleep(20);
+        }
+    }
+
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<SeenMessageBox> seen_;
+    HWND answered_ = nullptr;
+    std::thread thread_;
+};
+
+}  // namespace tessel::test

@@ -1,0 +1,105 @@
+// Start-up steps and failure reports under Wine.
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/app_state.h"
+#include "app/error_report.h"
+#include "tests/app/message_box_watcher.h"
+#include "tests/harness/temp_folder.h"
+
+namespace tessel::test {
+namespace {
+
+class Startup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        InitialiseProcessState(GetModuleHandleA(nullptr));
+        ExeDirectory = folder_.Path();
+        DataDirectory = folder_.File("system");
+    }
+    TempFolder folder_;
+};
+
+TEST_F(Startup, ProcessStateComesFromTheModuleAndTheSystem) {
+    InitialiseProcessState(GetModuleHandleA(nullptr));
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string path = module;
+    EXPECT_EQ(ExeDirectory, path.substr(0, path.find_last_of('\\')));
+    EXPECT_EQ(DataDirectory, ExeDirectory + "\\system");
+    EXPECT_EQ(ScreenWidth, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_GE(dragThresholdX, 1);
+    EXPECT_GE(wheelScrollLines, 1);
+    EXPECT_EQ(AppSettings.WindowWidth, 500);
+    EXPECT_EQ(AppLayout.TitleBarHeight, 18);
+}
+
+TEST_F(Startup, MissingSettingsGiveACentredWindowAndTheDataFolder) {
+    ASSERT_FALSE(IsDirectory(DataDirectory.c_str()));
+    LoadSettings();
+    EXPECT_TRUE(IsDirectory(DataDirectory.c_str()));
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(AppSettings.WindowWidth, 400);
+    EXPECT_EQ(AppSettings.WindowHeight, 300);
+    EXPECT_EQ(AppSettings.WindowX, (work.right - 400) / 2);
+    EXPECT_EQ(AppSettings.WindowY, (work.bottom - 300) / 2);
+    EXPECT_EQ(AppSettings.NormalRect.x, AppSettings.WindowX);
+    EXPECT_EQ(AppSettings.NormalRect.height, 300);
+    // The colour defaults are set, layout.ini or not.
+    EXPECT_EQ(AppLayout.WindowBack, MakeColour(0xFF, 0xFF, 0xFF));
+}
+
+TEST_F(Startup, ReadSettingsAreNotCentred) {
+    CreateDirectoryA(DataDirectory.c_str(), nullptr);
+    WriteFileBytes(folder_.File("system\\system.ini"),
+                   "[System]\r\nLeft=10\r\nTop=20\r\nWidth=300\r\nHeight=200\r\n\r\n");
+    WriteFileBytes(folder_.File("system\\layout.ini"), "[Layout]\r\nTitleBarHeight=30\r\n");
+    LoadSettings();
+    EXPECT_EQ(AppSettings.WindowX, 10);
+    EXPECT_EQ(AppSettings.WindowY, 20);
+    EXPECT_EQ(AppSettings.WindowWidth, 300);
+    EXPECT_EQ(AppLayout.TitleBarHeight, 30);
+}
+
+TEST_F(Startup, AFileNamedSystemIsNoDataFolder) {
+    WriteFileBytes(DataDirectory, "not a folder");
+    EXPECT_EQ(IsDirectory(DataDirectory.c_str()), 0);
+    LoadSettings();  // cannot make the folder; start-up goes on with defaults
+    EXPECT_EQ(IsDirectory(DataDirectory.c_str()), 0);
+    EXPECT_EQ(AppSettings.WindowWidth, 400);
+}
+
+TEST_F(Startup, ReportShowsTheLastErrorInTheCaption) {
+    MessageBoxWatcher watcher;
+    SetLastError(ERROR_ACCESS_DENIED);
+    EXPECT_EQ(ReportError(kErrorCreateWindow, "処理内容：メインウィンドウ作成", nullptr), 1);
+    SetLastError(0);
+    EXPECT_EQ(ReportError(kErrorFileSave, "", nullptr), 1);
+    std::vector<SeenMessageBox> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].caption, "てっせるリスト [ErrerID:5]");
+    EXPECT_EQ(seen[0].text,
+              "ウィンドウを作成することができません。\n\n処理内容：メインウィンドウ作成");
+    EXPECT_EQ(seen[1].caption, "てっせるリスト");
+    EXPECT_EQ(seen[1].text, "ファイル保存に失敗しました。");
+}
+
+TEST_F(Startup, AClassThatCannotBeRegisteredIsReported) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    MessageBoxWatcher watcher;
+    // Once for real, then again: the system refuses a class it already has.
+    ASSERT_EQ(RegisterWindowClasses(instance), 1);
+    EXPECT_EQ(RegisterWindowClasses(instance), 0);
+    std::vector<SeenMessageBox> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text,
+              "ウィンドウを作成することができません。\n\n処理内容：リストウィンドウクラス登録");
+    EXPECT_EQ(seen[0].caption, "てっせるリスト [ErrerID:1410]");
+}
+
+}  // namespace
+}  // namespace tessel::test

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Measures (not a test) how long the program takes from its start to its
+# first painted window with a list.txt of 100,000 items in 100 categories,
+# side by side with a minimal window program of ours under the same Wine,
+# and prints both medians and their ratio (aim: under 1.3).
+#
+#   tests/e2e/startup_speed.sh [BUILD_DIR] [RUNS]     (default build/win, 9)
+#
+# Two ways: started by CreateProcess from a program already running under
+# Wine (Wine's own start is then mostly paid), and started by the "wine"
+# command from the shell, as a user starts it.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(realpath "${1:-$root/build/win}")
+runs=${2:-9}
+cd "$root"
+cmake --build "$build" --target TesselList tessel_startup_timer tessel_first_paint >/dev/null
+
+folder=$(mktemp -d /tmp/tessel-speed.XXXXXX)
+trap 'rm -rf "$folder"' EXIT
+cp "$build/app/TesselList.exe" "$folder/"
+cp "$build/tests/e2e/tessel_first_paint.exe" "$folder/"
+mkdir "$folder/system"
+python3 - "$folder/system/list.txt" <<'PY'
+import sys
+lines = []
+for c in range(100):
+    if c:
+        lines.append(b"")
+    lines.append(("カテゴリ%03d" % c).encode("cp932"))
+    for i in range(1000):
+        marker = ["□", "■", "◇", "◆", "○", "●"][i % 6].encode("cp932")
+        lines.append(b"\t" * (i % 3) + marker + ("項目 %d-%d の説明文" % (c, i)).encode("cp932"))
+open(sys.argv[1], "wb").write(b"\r\n".join(lines) + b"\r\n")
+PY
+echo "list.txt: $(wc -c <"$folder/system/list.txt") bytes, 100 categories of 1000 items"
+cp "$folder/system/list.txt" "$folder/list.orig"
+
+export TESSEL_ROOT=$root
+source scripts/wine-env
+tessel_wine_prefix
+# Wine's Z: drive is the root of the Unix tree. (winepath here would start a
+# Wine server before the display exists.)
+windows_path() { local p=${1//\//\\}; echo "Z:$p"; }
+echo "inside Wine (CreateProcess):"
+scripts/with-display wine "$build/tests/e2e/tessel_startup_timer.exe" "$runs" \
+  "$(windows_path "$folder/TesselList.exe")" TesselListMainFrame "$(windows_path "$folder")" \
+  "$(windows_path "$folder/tessel_first_paint.exe")" | tr -d '\r'
+
+# The same from the shell: each start is a "wine" command, Wine's own start
+# included, as a user's start would be.
+shell_runs() {
+  local timer=$1 folder=$2 runs=$3 i t0 painted t1
+  for i in $(seq "$runs"); do
+    wine "$timer" watch TesselListMainFrame >"$folder/painted" &
+    local watcher=$!
+    sleep 1
+    t0=$(date +%s.%N)
+    ( cd "$folder" && exec wine ./TesselList.exe ) &
+    local program=$!
+    wait "$watcher"
+    painted=$(tr -d '\r' <"$folder/painted")
+    wait "$program" || true
+    t0b=$(date +%s.%N)
+    ( cd "$folder" && exec wine ./tessel_first_paint.exe )
+    t1=$(date +%s.%N)
+    echo "$(echo "$painted - $t0" | bc) $(echo "$t1 - $t0b" | bc)"
+  done
+}
+export -f shell_runs
+echo "from the shell:"
+scripts/with-display bash -c "shell_runs '$build/tests/e2e/tessel_startup_timer.exe' '$folder' '$runs'" |
+  python3 -c '
+import statistics, sys
+rows = [tuple(map(float, line.split())) for line in sys.stdin if line.strip()]
+for i, (p, y) in enumerate(rows, 1):
+    print("run %2d: program %.3f s, yardstick %.3f s" % (i, p, y))
+mp = statistics.median(p for p, _ in rows)
+my = statistics.median(y for _, y in rows)
+print("median to first paint: program %.3f s, yardstick %.3f s, ratio %.2f" % (mp, my, mp / my))
+'
+cmp -s "$folder/list.orig" "$folder/system/list.txt" || echo "note: list.txt was written back differently"
