@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <utility>
 
 #include "store/cp932.h"
 
@@ -159,7 +160,7 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
             }
             item.state = state;
             item.indent = line.tabs;
-            if (InsertItem(items, item, -1) == 0) {
+            if (InsertItem(items, std::move(item), -1) == 0) {
                 result = 0;
                 break;
             }

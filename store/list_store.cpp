@@ -141,11 +141,23 @@ int InsertItem(ItemList* list, const Item& item, int position) {
         return 0;
     }
     try {
-        Item record{std::string(Cp932Prefix(item.text, kMaxTextBytes)), item.state, item.indent,
-                    item.selected};
+        return InsertItem(list, Item{std::string(Cp932Prefix(item.text, kMaxTextBytes)), item.state,
+                                     item.indent, item.selected},
+                          position);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
+int InsertItem(ItemList* list, Item&& item, int position) {
+    if (list == nullptr) {
+        return 0;
+    }
+    ClampText(item.text);
+    try {
         const std::size_t index = InsertionIndex(position, list->size());
         // Item moves cannot throw, so a failed reallocation changes nothing.
-        list->insert(list->begin() + static_cast<std::ptrdiff_t>(index), std::move(record));
+        list->insert(list->begin() + static_cast<std::ptrdiff_t>(index), std::move(item));
     } catch (const std::bad_alloc&) {
         return 0;
     }

@@ -94,6 +94,8 @@ class ListStore {
 // Inserts a copy of the template in front of position, or appends when the
 // position is negative or past the end. 0 when list is null or memory runs out.
 int InsertItem(ItemList* list, const Item& item, int position);
+// The same, taking the template's text over instead of copying it.
+int InsertItem(ItemList* list, Item&& item, int position);
 // Removes every selected item. The position (before deletion) of the first
 // removed item; -1 when none was selected; 0 when list is null.
 int DeleteSelectedItems(ItemList* list);
