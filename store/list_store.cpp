@@ -141,8 +141,9 @@ int InsertItem(ItemList* list, const Item& item, int position) {
         return 0;
     }
     try {
-        return InsertItem(list, Item{std::string(Cp932Prefix(item.text, kMaxTextBytes)), item.state,
-                                     item.indent, item.selected},
+        return InsertItem(list,
+                          Item{std::string(Cp932Prefix(item.text, kMaxTextBytes)), item.state,
+                               item.indent, item.selected},
                           position);
     } catch (const std::bad_alloc&) {
         return 0;

@@ -24,7 +24,9 @@
 
 namespace {
 
-HWND FindTop(const char* cls) { return FindWindowA(cls, nullptr); }
+HWND FindTop(const char* cls) {
+    return FindWindowA(cls, nullptr);
+}
 
 HWND FindChild(HWND top, const char* cls) {
     return top ? FindWindowExA(top, nullptr, cls, nullptr) : nullptr;
@@ -70,7 +72,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (verb == "gone") {
-        DWORD end = GetTickCount() + static_cast<DWORD>((argc > 3 ? std::atof(argv[3]) : 10.0) * 1000);
+        DWORD end =
+            GetTickCount() + static_cast<DWORD>((argc > 3 ? std::atof(argv[3]) : 10.0) * 1000);
         while (FindTop(cls)) {
             if (static_cast<LONG>(GetTickCount() - end) >= 0) {
                 return 1;
