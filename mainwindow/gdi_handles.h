@@ -1,5 +1,6 @@
-// Small owners for the GDI handles of the drawing code: each frees or gives
-// back its handle when it goes, and can be moved but not copied.
+// Small owners for the GDI, icon and menu handles of the window code: each
+// frees or gives back its handle when it goes, and can be moved but not
+// copied.
 #pragma once
 
 #include <windows.h>
@@ -8,29 +9,32 @@
 
 namespace tessel {
 
-// A pen, brush, font or bitmap, deleted with DeleteObject.
-template <typename Handle>
-class GdiObject {
+// One handle and the call that frees it. A moved-from owner holds nothing,
+// so only the last owner frees.
+template <typename Handle, typename Free>
+class OwnedHandle {
   public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : handle_(other.Release()) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    OwnedHandle() = default;
+    explicit OwnedHandle(Handle handle) : handle_(handle) {}
+    ~OwnedHandle() { Reset(); }
+    OwnedHandle(OwnedHandle&& other) noexcept : handle_(other.Release()) {}
+    OwnedHandle& operator=(OwnedHandle&& other) noexcept {
         if (this != &other) {
             Reset(other.Release());
         }
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
 
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
+    // Gives the handle up without freeing it.
     Handle Release() { return std::exchange(handle_, nullptr); }
+    // Frees the held handle, then holds `handle`.
     void Reset(Handle handle = nullptr) {
         if (handle_ != nullptr) {
-            DeleteObject(handle_);
+            Free()(handle_);
         }
         handle_ = handle;
     }
@@ -39,39 +43,34 @@ class GdiObject {
     Handle handle_ = nullptr;
 };
 
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct DeleteMemoryDc {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct DestroyIconHandle {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+
+// A pen, brush, font or bitmap, deleted with DeleteObject. An object still
+// selected into a context is not deleted: select it out first.
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, DeleteGdiObject>;
 using FontHandle = GdiObject<HFONT>;
 using BrushHandle = GdiObject<HBRUSH>;
 using PenHandle = GdiObject<HPEN>;
 using BitmapHandle = GdiObject<HBITMAP>;
 
 // A memory device context, deleted with DeleteDC.
-class MemoryDc {
-  public:
-    MemoryDc() = default;
-    explicit MemoryDc(HDC dc) : dc_(dc) {}
-    ~MemoryDc() { Reset(); }
-    MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    MemoryDc& operator=(MemoryDc&& other) noexcept {
-        if (this != &other) {
-            Reset(std::exchange(other.dc_, nullptr));
-        }
-        return *this;
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-
-    HDC Get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-    void Reset(HDC dc = nullptr) {
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-        }
-        dc_ = dc;
-    }
-
-  private:
-    HDC dc_ = nullptr;
-};
+using MemoryDc = OwnedHandle<HDC, DeleteMemoryDc>;
+// An icon loaded without LR_SHARED, destroyed with DestroyIcon.
+using IconHandle = OwnedHandle<HICON, DestroyIconHandle>;
+// A popup menu, destroyed with DestroyMenu.
+using MenuHandle = OwnedHandle<HMENU, DestroyMenuHandle>;
 
 // A window's device context for the length of a scope (GetDC / ReleaseDC).
 class WindowDc {

@@ -6,33 +6,16 @@
 #include "mainwindow/category_bar.h"
 #include "mainwindow/draw_primitives.h"
 #include "mainwindow/gdi_handles.h"
+#include "mainwindow/offscreen_image.h"
 #include "resources/resource_ids.h"
 
 namespace tessel {
 namespace {
 
-class IconHandle {
-  public:
-    IconHandle() = default;
-    ~IconHandle() { Reset(); }
-    IconHandle(const IconHandle&) = delete;
-    IconHandle& operator=(const IconHandle&) = delete;
-    HICON Get() const { return icon_; }
-    void Reset(HICON icon = nullptr) {
-        if (icon_ != nullptr) {
-            DestroyIcon(icon_);
-        }
-        icon_ = icon;
-    }
-
-  private:
-    HICON icon_ = nullptr;
-};
-
+// The frame's image with what is drawn into it. width and height are the
+// client size, which is 0 x 0 while the window is minimised.
 struct Offscreen {
-    MemoryDc dc;
-    BitmapHandle bitmap;
-    HGDIOBJ previousBitmap = nullptr;
+    OffscreenImage image;
     FontHandle titleFont;
     FontHandle categoryFont;
     FontHandle hoverFont;
@@ -43,7 +26,7 @@ struct Offscreen {
     bool iconLoaded = false;
 };
 
-Offscreen image;
+Offscreen frame;
 
 }  // namespace
 
@@ -51,42 +34,28 @@ int CreateOffscreen(HWND mainWindow) {
     ReleaseOffscreen();
     RECT client{};
     GetClientRect(mainWindow, &client);
-    image.width = client.right - client.left;
-    image.height = client.bottom - client.top;
-    {
-        WindowDc windowDc(mainWindow);
-        if (windowDc.Get() == nullptr) {
-            return 0;
-        }
-        image.dc.Reset(CreateCompatibleDC(windowDc.Get()));
-        if (!image.dc) {
-            return 0;
-        }
-        // A minimised window reports no size; a 1 x 1 image stands in until
-        // the next size change.
-        image.bitmap.Reset(CreateCompatibleBitmap(windowDc.Get(), std::max(image.width, 1),
-                                                  std::max(image.height, 1)));
-    }
-    if (!image.bitmap) {
+    frame.width = client.right - client.left;
+    frame.height = client.bottom - client.top;
+    // A minimised window reports no size; a 1 x 1 image stands in until the
+    // next size change.
+    if (!frame.image.Create(mainWindow, std::max(frame.width, 1), std::max(frame.height, 1))) {
         return 0;
     }
-    image.previousBitmap = SelectObject(image.dc.Get(), image.bitmap.Get());
 
     const FontSpec& title = AppLayout.titleFont;
     const FontSpec& category = AppLayout.categoryFont;
-    image.titleFont = CreateListFont(title.face, title.size, title.style);
-    image.categoryFont = CreateListFont(category.face, category.size, category.style);
+    frame.titleFont = CreateListFont(title.face, title.size, title.style);
+    frame.categoryFont = CreateListFont(category.face, category.size, category.style);
     int hoverStyle = category.style | (AppLayout.CategoryMouseOver == 1 ? kFontUnderline : 0);
-    image.hoverFont = CreateListFont(category.face, category.size, hoverStyle);
-    if (!image.titleFont || !image.categoryFont || !image.hoverFont) {
+    frame.hoverFont = CreateListFont(category.face, category.size, hoverStyle);
+    if (!frame.titleFont || !frame.categoryFont || !frame.hoverFont) {
         return 0;
     }
-    SetBkMode(image.dc.Get(), TRANSPARENT);
-    image.previousFont = SelectObject(image.dc.Get(), image.categoryFont.Get());
+    frame.previousFont = SelectObject(frame.image.Dc(), frame.categoryFont.Get());
 
-    if (!image.iconLoaded && AppInstance != nullptr) {
-        image.iconLoaded = true;
-        image.icon.Reset(static_cast<HICON>(
+    if (!frame.iconLoaded && AppInstance != nullptr) {
+        frame.iconLoaded = true;
+        frame.icon.Reset(static_cast<HICON>(
             LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_APP_SMALL), IMAGE_ICON, 16, 16, 0)));
     }
     DrawFrame();
@@ -94,41 +63,35 @@ int CreateOffscreen(HWND mainWindow) {
 }
 
 void ReleaseOffscreen() {
-    if (image.dc) {
-        if (image.previousFont != nullptr) {
-            SelectObject(image.dc.Get(), image.previousFont);
-        }
-        if (image.previousBitmap != nullptr) {
-            SelectObject(image.dc.Get(), image.previousBitmap);
-        }
+    // The font leaves the context before the fonts are deleted.
+    if (frame.image.Dc() != nullptr && frame.previousFont != nullptr) {
+        SelectObject(frame.image.Dc(), frame.previousFont);
     }
-    image.previousFont = nullptr;
-    image.previousBitmap = nullptr;
-    image.bitmap.Reset();
-    image.dc.Reset();
-    image.titleFont.Reset();
-    image.categoryFont.Reset();
-    image.hoverFont.Reset();
-    image.width = 0;
-    image.height = 0;
+    frame.previousFont = nullptr;
+    frame.image.Release();
+    frame.titleFont.Reset();
+    frame.categoryFont.Reset();
+    frame.hoverFont.Reset();
+    frame.width = 0;
+    frame.height = 0;
 }
 
 HDC OffscreenDc() {
-    return image.dc.Get();
+    return frame.image.Dc();
 }
 int OffscreenWidth() {
-    return image.width;
+    return frame.width;
 }
 int OffscreenHeight() {
-    return image.height;
+    return frame.height;
 }
 
 BarFonts OffscreenFonts() {
-    return {image.titleFont.Get(), image.categoryFont.Get(), image.hoverFont.Get()};
+    return {frame.titleFont.Get(), frame.categoryFont.Get(), frame.hoverFont.Get()};
 }
 
 HICON TitleIcon() {
-    return image.icon.Get();
+    return frame.icon.Get();
 }
 
 }  // namespace tessel

@@ -1,6 +1,6 @@
 #include "scrollbar/scroll_bar_draw.h"
 
-#include "scrollbar/gdi_handles.h"
+#include "mainwindow/gdi_handles.h"
 #include "scrollbar/scroll_geometry.h"
 
 namespace tessel {
@@ -29,7 +29,7 @@ void DrawLine(HDC dc, Colour colour, int x1, int y1, int x2, int y2) {
     if (!pen) {
         return;
     }
-    SelectionScope selection(dc, pen.Get());
+    SelectedObject selected(dc, pen.Get());
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
 }

@@ -7,9 +7,10 @@
 #include <new>
 
 #include "app/app_state.h"
+#include "mainwindow/gdi_handles.h"
+#include "mainwindow/offscreen_image.h"
 #include "scrollbar/scroll_bar_draw.h"
 #include "scrollbar/scroll_bar_menu.h"
-#include "scrollbar/scroll_buffer.h"
 #include "scrollbar/scroll_geometry.h"
 #include "scrollbar/scroll_input.h"
 #include "scrollbar/scroll_menu_model.h"
@@ -31,7 +32,7 @@ constexpr UINT kRepeatInterval = 20;  // ms between repeats after the first
 // One per window, kept in its user data from WM_CREATE to WM_DESTROY.
 struct ScrollBarRecord {
     ScrollBarState state;
-    ScrollBuffer buffer;
+    OffscreenImage buffer;
 };
 
 ScrollBarRecord* RecordOf(HWND window) {
@@ -109,9 +110,9 @@ LRESULT OnPaint(HWND window) {
     if (record == nullptr || record->buffer.Dc() == nullptr || paint.Dc() == nullptr) {
         return 0;  // no image: the window stays unpainted
     }
-    ScrollBuffer& buffer = record->buffer;
+    const OffscreenImage& buffer = record->buffer;
     DrawScrollBar(record->state, buffer.Dc(), buffer.Width(), buffer.Height(), AppLayout);
-    const RECT& area = paint.Area();
+    const RECT& area = paint.Invalid();
     BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top,
            buffer.Dc(), area.left, area.top, SRCCOPY);
     return 0;

@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "listpane/list_buffer.h"
+#include "mainwindow/gdi_handles.h"
 #include "pane_fixture.h"
 
 namespace tessel::test {
@@ -366,30 +366,6 @@ TEST(ListPrimitives, APaintOfAHugeListLooksOnlyAtTheVisibleRows) {
     EXPECT_EQ(GetPixel(canvas.Dc(), 100, 30), kSelectBack);  // row 1 is item 99999
     EXPECT_EQ(GetPixel(canvas.Dc(), 11, 22 + 4 + 3 + 2), kMark);
     EXPECT_EQ(GetPixel(canvas.Dc(), 100, 50), layout.WindowBack);  // no row 2
-}
-
-TEST(ListBuffer, CreateReleaseAndMove) {
-    HWND desktop = GetDesktopWindow();
-    ListBufferImage image;
-    EXPECT_FALSE(image.Create(desktop, 0, 10));
-    EXPECT_EQ(image.Dc(), nullptr);
-    ASSERT_TRUE(image.Create(desktop, 30, 20));
-    HDC dc = image.Dc();
-    ASSERT_NE(dc, nullptr);
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    BITMAP info{};
-    GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
-    EXPECT_EQ(info.bmWidth, 30);
-    EXPECT_EQ(info.bmHeight, 20);
-    ListBufferImage moved(std::move(image));
-    EXPECT_EQ(image.Dc(), nullptr);
-    EXPECT_EQ(moved.Dc(), dc);
-    EXPECT_EQ(moved.Width(), 30);
-    EXPECT_TRUE(moved.Create(desktop, 5, 5));  // the old one released first
-    EXPECT_EQ(moved.Width(), 5);
-    moved.Release();
-    EXPECT_EQ(moved.Dc(), nullptr);
-    moved.Release();  // twice is harmless
 }
 
 }  // namespace

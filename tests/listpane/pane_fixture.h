@@ -16,6 +16,7 @@
 #include "scrollbar/scroll_bar_pane.h"
 #include "storage/data_files.h"
 #include "tests/harness/temp_folder.h"
+#include "tests/harness/win_test_support.h"
 
 namespace tessel::test {
 
@@ -40,14 +41,7 @@ inline void RegisterPaneClasses() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     ASSERT_NE(RegisterListPaneClass(instance), 0);
     ASSERT_TRUE(RegisterScrollBarPane(instance));
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = PaneParentProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kPaneParentClass;
-    ASSERT_NE(RegisterClassExA(&wc), 0);
+    ASSERT_NE(RegisterTestParentClass(kPaneParentClass, PaneParentProc), 0);
     done = true;
 }
 

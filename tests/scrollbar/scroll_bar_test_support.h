@@ -12,6 +12,7 @@
 
 #include "app/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
+#include "tests/harness/win_test_support.h"
 
 namespace tessel::test {
 
@@ -43,16 +44,8 @@ inline void RegisterTestClasses() {
     if (done) {
         return;
     }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    ASSERT_TRUE(RegisterScrollBarPane(instance));
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = TestParentProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kTestParentClass;
-    ASSERT_NE(RegisterClassExA(&wc), 0);
+    ASSERT_TRUE(RegisterScrollBarPane(GetModuleHandleA(nullptr)));
+    ASSERT_NE(RegisterTestParentClass(kTestParentClass, TestParentProc), 0);
     done = true;
 }
 
