@@ -30,7 +30,8 @@ struct ListPaneState {
     FontHandle listFont;
     FontHandle strikeFont;
     FontHandle boldFont;
-    BrushHandle itemEditBrush;  // "ListSelectBack", behind the item editor
+    BrushHandle itemEditBrush;      // "ListSelectBack", behind the item editor
+    bool releasingCapture = false;  // the pane lets go of the mouse itself
 };
 
 ListPaneState Pane;
@@ -63,7 +64,9 @@ void RequestScroll(UINT code, bool post) {
 
 void ReleasePaneCapture(HWND window) {
     if (GetCapture() == window) {
+        Pane.releasingCapture = true;
         ReleaseCapture();
+        Pane.releasingCapture = false;
     }
 }
 
@@ -326,7 +329,9 @@ LRESULT OnLButtonDblClk(HWND window, int x, int y) {
             NewItem(-1, NewItemKind::Item);
             break;
         case DoubleClickAction::ToggleCheck:
-            ToggleItemMark(AppStore.focusIndex, ItemMark::Check);
+            // The row under the pointer decides: the first click may have
+            // sunk the focus item elsewhere ("CheckMoveDown").
+            ToggleItemMark(RowAtPoint(POINT{x, y}), ItemMark::Check);
             break;
         case DoubleClickAction::EndEdit:
             EndItemEdit(1);
@@ -393,9 +398,10 @@ LRESULT OnMouseWheel(HWND window, WPARAM wParam, LPARAM lParam) {
 
 // Another window took the mouse while a button was held here: the press
 // ends, and its release (which now goes elsewhere) is not waited for. The
-// pane's own release and Esc clear the button first and pass through.
+// pane's own letting go passes through: after Esc the button is still
+// down, and the other button stays ignored until its release.
 LRESULT OnCaptureChanged(HWND window, HWND newCapture) {
-    if (newCapture != window && PressInterrupted(Pane.pointer)) {
+    if (newCapture != window && !Pane.releasingCapture && PressInterrupted(Pane.pointer)) {
         Invalidate(window);
     }
     return 0;

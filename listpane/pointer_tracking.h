@@ -71,7 +71,7 @@ bool PrimaryRelease(PointerState& state, ListStore& store);
 enum class DoubleClickAction {
     None,
     AppendItem,   // below the last row: a new empty item at the end
-    ToggleCheck,  // on the focus row's check box
+    ToggleCheck,  // on the focus item's check box: toggle from the row under the point
     EndEdit,      // an edit is open: commit it
     BeginEdit,    // open the editor on the focus row, then repaint
 };

@@ -79,6 +79,7 @@ TEST_F(ListPaneMouseTest, EscDuringADragLeavesTheOrderAndTheReleaseMovesNothing)
     Key(VK_ESCAPE);
     EXPECT_FALSE(ListPanePointerState().itemDragActive);
     EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_TRUE(ListPanePointerState().leftButtonDown);  // the press lasts until its release
     Mouse(WM_LBUTTONUP, kTextX, Upper(3));
     EXPECT_EQ(Texts(), "A B C D E");
     EXPECT_EQ(Selected(), "0 1");
@@ -167,6 +168,17 @@ TEST_F(ListPaneMouseTest, ACheckBoxClickTogglesTheSelectionAndNeverCaptures) {
     Mouse(WM_LBUTTONDBLCLK, 12, 30, MK_LBUTTON);
     Mouse(WM_LBUTTONUP, 12, 30);
     EXPECT_EQ(States(), "0 1 0");
+    // With "CheckMoveDown" the first click sinks A; the double click then
+    // toggles from the row under the pointer (B, unselected): A stays checked.
+    AppSettings.CheckMoveDown = 1;
+    LoadWords("A B C");
+    Mouse(WM_LBUTTONDOWN, 12, 8, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 12, 8);
+    ASSERT_EQ(Texts(), "B C A");
+    Mouse(WM_LBUTTONDBLCLK, 12, 8, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 12, 8);
+    EXPECT_EQ(Texts(), "B C A");
+    EXPECT_EQ(States(), "0 0 1");
 }
 
 TEST_F(ListPaneMouseTest, DoubleClickBelowTheLastRowAppendsAnEmptySelectedItem) {
