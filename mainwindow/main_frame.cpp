@@ -138,7 +138,7 @@ LRESULT OnSize(HWND window, LPARAM lParam) {
     AppSettings.WindowWidth = GET_X_LPARAM(lParam);
     AppSettings.WindowHeight = GET_Y_LPARAM(lParam);
     LayoutPanes();
-    CreateOffscreen(window);
+    RefreshOffscreen(window);
     InvalidateRect(window, nullptr, FALSE);
     return 0;
 }

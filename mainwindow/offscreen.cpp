@@ -62,6 +62,19 @@ int CreateOffscreen(HWND mainWindow) {
     return 1;
 }
 
+int RefreshOffscreen(HWND mainWindow) {
+    RECT client{};
+    GetClientRect(mainWindow, &client);
+    const bool complete = frame.image.Dc() != nullptr && frame.titleFont && frame.categoryFont &&
+                          frame.hoverFont && frame.previousFont != nullptr;
+    if (complete && client.right - client.left == frame.width &&
+        client.bottom - client.top == frame.height) {
+        DrawFrame();
+        return 1;
+    }
+    return CreateOffscreen(mainWindow);
+}
+
 void ReleaseOffscreen() {
     // The font leaves the context before the fonts are deleted.
     if (frame.image.Dc() != nullptr && frame.previousFont != nullptr) {

@@ -16,6 +16,10 @@ namespace tessel {
 // fonts, sets transparent text and draws the whole frame. 1, or 0 as soon
 // as something cannot be made (what was made stays until the next release).
 int CreateOffscreen(HWND mainWindow);
+// After a size change: CreateOffscreen, unless the image already has the
+// client size (the size message that follows creation), which is then only
+// redrawn whole: the same picture without making bitmap and fonts again.
+int RefreshOffscreen(HWND mainWindow);
 // Puts back what was selected and frees the bitmap, the context and the
 // fonts; nothing to do when there is no image.
 void ReleaseOffscreen();

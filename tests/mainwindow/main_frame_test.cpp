@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/hot_key.h"
+#include "mainwindow/bar_gradient.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/mainwindow/frame_fixture.h"
 
@@ -76,6 +77,15 @@ TEST_F(MainFrame, LoadsTheListAndTitlesTheCurrentCategory) {
     GetTextExtentPoint32A(OffscreenDc(), "Home", 4, &extent);
     EXPECT_EQ(info.nameWidth, extent.cx);
     EXPECT_GT(info.nameWidth, 0);
+    // The image shows the tabs read after it was first drawn: the size
+    // message that follows creation redraws the whole frame.
+    int tabPixels = 0;
+    for (int y = 18; y < 18 + 22; ++y) {
+        for (int x = 4; x < kWidth - 28; ++x) {
+            tabPixels += Pixel(x, y) != GradientRowColour(AppLayout, true, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(tabPixels, 50);
 }
 
 TEST_F(MainFrame, GetTextTruncatesAndAnswersTheFullLength) {
