@@ -13,6 +13,7 @@
 #include "app/app_state.h"
 #include "bench/list_file_sample.h"
 #include "storage/data_files.h"
+#include "tests/harness/measure_dc.h"
 
 namespace {
 
@@ -31,30 +32,6 @@ void PrintTimes(const char* what, std::vector<double> times) {
     std::printf("%-26s min %7.1f ms   median %7.1f ms   max %7.1f ms\n", what, times.front(),
                 times[times.size() / 2], times.back());
 }
-
-// The category-bar font on a memory DC, as the window measures with.
-class MeasureDc {
-  public:
-    MeasureDc()
-        : dc_(CreateCompatibleDC(nullptr)),
-          font_(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                            "ＭＳ Ｐゴシック")),
-          old_(SelectObject(dc_, font_)) {}
-    ~MeasureDc() {
-        SelectObject(dc_, old_);
-        DeleteObject(font_);
-        DeleteDC(dc_);
-    }
-    MeasureDc(const MeasureDc&) = delete;
-    MeasureDc& operator=(const MeasureDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ old_;
-};
 
 int CountItems() {
     int items = 0;
@@ -79,7 +56,7 @@ int main() {
     }
     const std::string path = DataDirectory + "\\list.txt";
 
-    const MeasureDc dc;
+    const test::MeasureDc dc;
     int status = 0;
     std::vector<double> writes;
     std::vector<double> reads;

@@ -11,46 +11,18 @@
 #include "storage/data_files.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
+#include "tests/harness/measure_dc.h"
 #include "tests/harness/temp_folder.h"
 
 namespace tessel {
 namespace {
 
 using test::FileExists;
+using test::MeasureDc;
 using test::ReadFileBytes;
 using test::WriteFileBytes;
 
 const std::string kListBytes = "買い物\r\n□牛乳\r\n\t■パン\r\n\r\n仕事\r\n◇------\r\n●報告書\r\n";
-
-// A memory DC with a font selected, as the category bar measures with.
-class MeasureDc {
-  public:
-    MeasureDc()
-        : dc_(CreateCompatibleDC(nullptr)),
-          font_(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                            "ＭＳ Ｐゴシック")),
-          old_(SelectObject(dc_, font_)) {}
-    ~MeasureDc() {
-        SelectObject(dc_, old_);
-        DeleteObject(font_);
-        DeleteDC(dc_);
-    }
-    MeasureDc(const MeasureDc&) = delete;
-    MeasureDc& operator=(const MeasureDc&) = delete;
-
-    HDC Get() const { return dc_; }
-    int Width(const std::string& text) const {
-        SIZE size{};
-        GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
-        return size.cx;
-    }
-
-  private:
-    HDC dc_;
-    HFONT font_;
-    HGDIOBJ old_;
-};
 
 // Holds a file open without sharing, as another program might.
 FileHandle LockFile(const std::string& path) {
