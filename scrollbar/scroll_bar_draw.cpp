@@ -1,6 +1,6 @@
 #include "scrollbar/scroll_bar_draw.h"
 
-#include "mainwindow/gdi_handles.h"
+#include "mainwindow/draw_primitives.h"
 #include "scrollbar/scroll_geometry.h"
 
 namespace tessel {
@@ -9,30 +9,6 @@ namespace {
 // The glyph is a triangle six pixels wide; these are its column heights.
 constexpr int kGlyphSize = 6;
 constexpr int kGlyphColumns[kGlyphSize] = {2, 4, 6, 6, 4, 2};
-
-// Fills left .. left + width - 1, top .. top + height - 1.
-void FillBox(HDC dc, Colour colour, int left, int top, int width, int height) {
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    BrushHandle brush(CreateSolidBrush(colour));
-    if (!brush) {
-        return;
-    }
-    const RECT box{left, top, left + width, top + height};
-    FillRect(dc, &box, brush.Get());
-}
-
-// A one-pixel line from (x1, y1) up to, not including, (x2, y2).
-void DrawLine(HDC dc, Colour colour, int x1, int y1, int x2, int y2) {
-    PenHandle pen(CreatePen(PS_SOLID, 0, colour));
-    if (!pen) {
-        return;
-    }
-    SelectedObject selected(dc, pen.Get());
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-}
 
 // Edges are given as inclusive pixel runs; an empty run, or the colour that
 // means "no edge", draws nothing.
