@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
-#include "app/error_report.h"
-#include "app/exe_directory.h"
-#include "app/hot_key.h"
 #include "app/start_window_plan.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/command_ids.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/main_frame.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
+#include "process/error_report.h"
+#include "process/exe_directory.h"
 #include "scrollbar/scroll_bar_pane.h"
-#include "storage/data_files.h"
+#include "shell/hot_key.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "bench/list_file_sample.h"
-#include "storage/data_files.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
 #include "tests/harness/measure_dc.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "listpane/item_commands.h"
 #include "listpane/list_pane.h"
+#include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
 
 namespace {

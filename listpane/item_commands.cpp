@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "app/app_state.h"
-#include "app/error_report.h"
 #include "listpane/list_geometry.h"
 #include "listpane/list_pane.h"
+#include "process/app_state.h"
+#include "process/error_report.h"
 #include "scrollbar/scroll_bar_pane.h"
 
 namespace tessel {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "mainwindow/offscreen_image.h"
+#include "drawing/offscreen_image.h"
 
 namespace tessel {
 

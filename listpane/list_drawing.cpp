@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "drawing/draw_primitives.h"
+#include "drawing/gdi_handles.h"
 #include "listpane/list_geometry.h"
-#include "mainwindow/draw_primitives.h"
-#include "mainwindow/gdi_handles.h"
 
 namespace tessel {
 

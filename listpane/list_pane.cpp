@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/app_state.h"
+#include "drawing/draw_primitives.h"
+#include "drawing/gdi_handles.h"
 #include "listpane/item_commands.h"
 #include "listpane/item_editor.h"
 #include "listpane/list_buffer.h"
 #include "listpane/list_drawing.h"
 #include "listpane/list_geometry.h"
-#include "mainwindow/category_commands.h"
-#include "mainwindow/draw_primitives.h"
-#include "mainwindow/gdi_handles.h"
-#include "mainwindow/popup_menu.h"
+#include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
 
 namespace tessel {
@@ -36,6 +34,19 @@ struct ListPaneState {
 
 ListPaneState Pane;
 HINSTANCE PaneInstance = nullptr;
+ListPaneHost Host;
+
+void EndCategoryRename(int commit) {
+    if (Host.endCategoryRename != nullptr) {
+        Host.endCategoryRename(commit);
+    }
+}
+
+void ShowItemMenu(HWND window, POINT clientPoint) {
+    if (Host.showItemMenu != nullptr) {
+        Host.showItemMenu(window, clientPoint, AppStore.focusIndex);
+    }
+}
 
 ListMetrics Metrics() {
     return ListMetricsFrom(AppLayout);
@@ -167,7 +178,7 @@ LRESULT OnCtlColorEdit(HDC dc) {
 }
 
 LRESULT OnContextMenu(HWND window) {
-    ShowPopupMenu(window, POINT{0, 0}, AppStore.focusIndex, PopupMenuKind::Item);
+    ShowItemMenu(window, POINT{0, 0});
     return 0;
 }
 
@@ -378,7 +389,7 @@ LRESULT OnRButtonUp(HWND window, int x, int y) {
             Invalidate(window);
             break;
         case SecondaryReleaseResult::OpenMenu:
-            ShowPopupMenu(window, POINT{x, y}, AppStore.focusIndex, PopupMenuKind::Item);
+            ShowItemMenu(window, POINT{x, y});
             Invalidate(window);
             break;
     }
@@ -484,6 +495,10 @@ ATOM RegisterListPaneClass(HINSTANCE instance) {
         PaneInstance = instance;
     }
     return atom;
+}
+
+void SetListPaneHost(const ListPaneHost& host) {
+    Host = host;
 }
 
 int CreateListPane(HWND parent) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "drawing/draw_primitives.h"
 #include "mainwindow/bar_glyphs.h"
-#include "mainwindow/draw_primitives.h"
 
 namespace tessel {
 namespace {

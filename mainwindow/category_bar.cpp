@@ -1,11 +1,11 @@
 #include "mainwindow/category_bar.h"
 
-#include "app/app_state.h"
 #include "listpane/item_commands.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/offscreen.h"
 #include "mainwindow/pane_layout.h"
+#include "process/app_state.h"
 #include "store/cp932.h"
 
 namespace tessel {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwindow/gdi_handles.h"
+#include "drawing/gdi_handles.h"
 
 namespace tessel {
 

@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/app_state.h"
-#include "app/error_report.h"
-#include "app/hot_key.h"
-#include "app/tray_icon.h"
 #include "listpane/item_editor.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/category_bar.h"
@@ -19,12 +15,21 @@
 #include "mainwindow/frame_state.h"
 #include "mainwindow/offscreen.h"
 #include "mainwindow/popup_menu.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
+#include "process/error_report.h"
 #include "resources/resource_ids.h"
-#include "storage/data_files.h"
+#include "shell/hot_key.h"
+#include "shell/tray_icon.h"
 #include "store/cp932.h"
 
 namespace tessel {
 namespace {
+
+// The list pane's item menu, opened at a point of the pane's client space.
+int ShowItemMenu(HWND pane, POINT clientPoint, int itemPosition) {
+    return ShowPopupMenu(pane, clientPoint, itemPosition, PopupMenuKind::Item);
+}
 
 constexpr int kMinimumTrackWidth = 100;
 
@@ -58,6 +63,7 @@ LRESULT OnCreate(HWND window) {
         SetTimer(window, kTrayRetryTimer, kTrayRetryPeriod, nullptr);
     }
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    SetListPaneHost(ListPaneHost{EndCategoryRename, ShowItemMenu});
     if (!CreateListPane(window)) {
         ReportError(kErrorCreateWindow, "処理内容：リストウィンドウ作成", window);
         ReleaseOffscreen();

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "drawing/draw_primitives.h"
+#include "drawing/gdi_handles.h"
+#include "drawing/offscreen_image.h"
 #include "mainwindow/category_bar.h"
-#include "mainwindow/draw_primitives.h"
-#include "mainwindow/gdi_handles.h"
-#include "mainwindow/offscreen_image.h"
+#include "process/app_state.h"
 #include "resources/resource_ids.h"
 
 namespace tessel {

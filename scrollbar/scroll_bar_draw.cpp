@@ -1,6 +1,6 @@
 #include "scrollbar/scroll_bar_draw.h"
 
-#include "mainwindow/draw_primitives.h"
+#include "drawing/draw_primitives.h"
 #include "scrollbar/scroll_geometry.h"
 
 namespace tessel {

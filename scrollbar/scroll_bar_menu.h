@@ -1,7 +1,7 @@
 // The scroll bar's context menu as a real popup menu.
 #pragma once
 
-#include "mainwindow/gdi_handles.h"
+#include "drawing/gdi_handles.h"
 #include "scrollbar/scroll_bar_state.h"
 
 namespace tessel {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <new>
 
-#include "app/app_state.h"
-#include "mainwindow/gdi_handles.h"
-#include "mainwindow/offscreen_image.h"
+#include "drawing/gdi_handles.h"
+#include "drawing/offscreen_image.h"
+#include "process/app_state.h"
 #include "scrollbar/scroll_bar_draw.h"
 #include "scrollbar/scroll_bar_menu.h"
 #include "scrollbar/scroll_geometry.h"

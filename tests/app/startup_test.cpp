@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/error_report.h"
+#include "process/app_state.h"
+#include "process/error_report.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/harness/temp_folder.h"
 

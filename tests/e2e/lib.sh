@@ -8,6 +8,7 @@ if [ -z "${TESSEL_E2E_DISPLAY:-}" ]; then
   exec "$TESSEL_ROOT/scripts/with-display" bash "$0" "$@"
 fi
 source "$TESSEL_ROOT/scripts/wine-env"
+tessel_wine_use_for "$1"
 tessel_wine_prefix
 
 E2E_EXE=$1

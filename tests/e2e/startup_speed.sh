@@ -4,14 +4,17 @@
 # side by side with a minimal window program of ours under the same Wine,
 # and prints both medians and their ratio (aim: under 1.3).
 #
-#   tests/e2e/startup_speed.sh [BUILD_DIR] [RUNS]     (default build/win, 9)
+#   tests/e2e/startup_speed.sh [BUILD_DIR] [RUNS]
+#   (default: build/win64, or build/win where only 32-bit Wine runs; 9 runs)
 #
 # Two ways: started by CreateProcess from a program already running under
 # Wine (Wine's own start is then mostly paid), and started by the "wine"
 # command from the shell, as a user starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(realpath "${1:-$root/build/win}")
+export TESSEL_ROOT=$root
+source "$root/scripts/wine-env"
+build=$(realpath "${1:-$root/build/$(tessel_default_preset)}")
 runs=${2:-9}
 cd "$root"
 cmake --build "$build" --target TesselList tessel_startup_timer tessel_first_paint >/dev/null
@@ -36,8 +39,7 @@ PY
 echo "list.txt: $(wc -c <"$folder/system/list.txt") bytes, 100 categories of 1000 items"
 cp "$folder/system/list.txt" "$folder/list.orig"
 
-export TESSEL_ROOT=$root
-source scripts/wine-env
+tessel_wine_use_for "$folder/TesselList.exe"
 tessel_wine_prefix
 # Wine's Z: drive is the root of the Unix tree. (winepath here would start a
 # Wine server before the display exists.)

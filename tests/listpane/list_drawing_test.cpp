@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "mainwindow/gdi_handles.h"
+#include "drawing/gdi_handles.h"
 #include "pane_fixture.h"
 
 namespace tessel::test {

@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
 #include "listpane/item_commands.h"
 #include "listpane/list_pane.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
 #include "scrollbar/scroll_bar_pane.h"
-#include "storage/data_files.h"
 #include "tests/harness/temp_folder.h"
 #include "tests/harness/win_test_support.h"
 

@@ -9,13 +9,13 @@
 
 #include <string>
 
-#include "app/app_state.h"
 #include "app/startup.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/category_bar.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/main_frame.h"
 #include "mainwindow/offscreen.h"
+#include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"

@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "app/hot_key.h"
 #include "mainwindow/bar_gradient.h"
+#include "shell/hot_key.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/mainwindow/frame_fixture.h"
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
+#include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
 #include "tests/harness/win_test_support.h"
 

@@ -1,9 +1,9 @@
-#include "storage/data_files.h"
+#include "process/data_files.h"
 
 #include <cstdio>
 #include <string>
 
-#include "app/app_state.h"
+#include "process/app_state.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
 

@@ -1,5 +1,5 @@
 // The executable's folder from its module path.
-#include "app/exe_directory.h"
+#include "process/exe_directory.h"
 
 #include <gtest/gtest.h>
 

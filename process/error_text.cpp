@@ -1,4 +1,4 @@
-#include "app/error_text.h"
+#include "process/error_text.h"
 
 #include <cstdio>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "mainwindow/offscreen_image.h"
+#include "drawing/offscreen_image.h"
 
 #include <utility>
 

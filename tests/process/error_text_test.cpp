@@ -1,5 +1,5 @@
 // Caption and text of a failure report.
-#include "app/error_text.h"
+#include "process/error_text.h"
 
 #include <gtest/gtest.h>
 

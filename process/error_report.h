@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "app/error_text.h"
+#include "process/error_text.h"
 
 namespace tessel {
 

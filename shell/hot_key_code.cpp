@@ -1,4 +1,4 @@
-#include "app/hot_key_code.h"
+#include "shell/hot_key_code.h"
 
 namespace tessel {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/exe_directory.h"
+#include "process/exe_directory.h"
 
 #include "store/cp932.h"
 

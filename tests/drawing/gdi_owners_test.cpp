@@ -7,8 +7,8 @@
 
 #include <utility>
 
-#include "mainwindow/gdi_handles.h"
-#include "mainwindow/offscreen_image.h"
+#include "drawing/gdi_handles.h"
+#include "drawing/offscreen_image.h"
 
 namespace tessel::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwindow/draw_primitives.h"
+#include "drawing/draw_primitives.h"
 
 #include "store/cp932.h"
 

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "storage/data_files.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
 #include "tests/harness/measure_dc.h"

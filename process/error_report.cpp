@@ -1,4 +1,4 @@
-#include "app/error_report.h"
+#include "process/error_report.h"
 
 namespace tessel {
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "mainwindow/gdi_handles.h"
+#include "drawing/gdi_handles.h"
 #include "storage/layout_settings.h"
 
 namespace tessel {

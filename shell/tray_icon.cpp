@@ -1,5 +1,5 @@
 // NOT YET BUILT; see tray_icon.h.
-#include "app/tray_icon.h"
+#include "shell/tray_icon.h"
 
 namespace tessel {
 

@@ -1,5 +1,5 @@
 // The hot key's modifiers and key from the 16-bit key code.
-#include "app/hot_key_code.h"
+#include "shell/hot_key_code.h"
 
 #include <gtest/gtest.h>
 

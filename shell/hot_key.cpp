@@ -1,6 +1,6 @@
-#include "app/hot_key.h"
+#include "shell/hot_key.h"
 
-#include "app/hot_key_code.h"
+#include "shell/hot_key_code.h"
 
 namespace tessel {
 
