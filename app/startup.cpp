@@ -12,6 +12,7 @@
 #include "process/error_report.h"
 #include "process/exe_directory.h"
 #include "scrollbar/scroll_bar_pane.h"
+#include "shell/accelerators.h"
 #include "shell/hot_key.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
@@ -151,11 +152,7 @@ int RunMessageLoop() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    if (AcceleratorHandle != nullptr) {
-        DestroyAcceleratorTable(AcceleratorHandle);
-        AcceleratorHandle = nullptr;
-        ActiveAccelerators = nullptr;
-    }
+    DestroyAccelerators();
     return static_cast<int>(msg.wParam);
 }
 
@@ -173,8 +170,7 @@ int RunProgram(HINSTANCE instance, int showCommand) {
         return 0;
     }
     RegisterWindowHotKey(AppSettings.WindowHotKey, kWindowHotKeyId, frame);
-    // The shortcut table is built here by the keyboard code once it exists;
-    // until then ActiveAccelerators stays null and the loop translates nothing.
+    BuildAccelerators();
     return RunMessageLoop();
 }
 

@@ -1,19 +1,23 @@
-// Times every key and mouse action of the list pane on a category of
-// 100,000 items under Wine, the repaint included, with the real pane and
-// scroll bar on a visible window. A timed program, not a test: it prints
+// Times every key and mouse action of the list pane, and every item command
+// through the main window's dispatcher, on a category of 100,000 items
+// under Wine, the repaint included, with the real pane and scroll bar on a
+// visible window. A timed program, not a test: it prints
 // the median and the slowest of its runs for each action.
 //
-//   scripts/wine-run build/win/bench/list_pane_wine_bench.exe
+//   scripts/wine-run build/win64/bench/list_pane_wine_bench.exe   (or build/win)
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "listpane/item_commands.h"
+#include "listpane/item_editor.h"
 #include "listpane/list_pane.h"
+#include "mainwindow/command_dispatch.h"
 #include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
 
@@ -92,6 +96,27 @@ void Repaint() {
 
 LRESULT SendMouse(UINT message, int x, int y, WPARAM keys) {
     return SendMessageA(ListPaneHandle, message, keys, MAKELPARAM(x, y));
+}
+
+void PutTextOnClipboard(const std::string& text) {
+    if (!OpenClipboard(parentWindow)) {
+        return;
+    }
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (block != nullptr) {
+        std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_TEXT, block)) {
+            GlobalFree(block);
+        }
+    }
+    CloseClipboard();
+}
+
+// A command as the main window receives it from the shortcut table.
+void Command(int id) {
+    DispatchCommand(parentWindow, static_cast<WPARAM>(id));
 }
 
 void SendKey(WPARAM key) {
@@ -204,47 +229,6 @@ int main() {
     Measure("wheel, three lines", middle, [] {
         SendMessageA(ListPaneHandle, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
     });
-    Measure("select all (Ctrl+A)", fresh, [] { SelectByState(SelectWhich::All); });
-    Measure("select checked items (Ctrl+Q)", fresh, [] { SelectByState(SelectWhich::Checked); });
-    Measure(
-        "check all selected (Space on 100,000)",
-        [] {
-            FillCategory();
-            SelectRange(0, kItems - 1, 0);
-        },
-        [] { ToggleItemMark(AppStore.focusIndex, ItemMark::Check); });
-    Measure(
-        "check with CheckMoveDown (sinks to the end)",
-        [] {
-            FillCategory();
-            AppSettings.CheckMoveDown = 1;
-            SelectRange(0, 0, 0);
-        },
-        [] { ToggleItemMark(0, ItemMark::Check); });
-    AppSettings.CheckMoveDown = 0;
-    Measure("invert every check (Ctrl+Shift+E)", fresh,
-            [] { MarkAllItems(MarkChange::InvertCheck); });
-    Measure(
-        "indent 100,000 selected (Tab)",
-        [] {
-            FillCategory();
-            SelectRange(0, kItems - 1, 0);
-        },
-        [] { ChangeIndent(IndentDirection::Indent); });
-    Measure(
-        "move a block of 1,000 down (Alt+Down)",
-        [mid] {
-            FillCategory();
-            SelectRange(mid, mid + 999, mid);
-        },
-        [] { MoveItems(MoveDirection::Down); });
-    Measure(
-        "move a block of 1,000 to the top (Alt+Up)",
-        [mid] {
-            FillCategory();
-            SelectRange(mid, mid + 999, mid);
-        },
-        [] { MoveItems(MoveDirection::Up); });
     Measure(
         "drag a block of 1,000 and drop it",
         [mid] {
@@ -259,16 +243,6 @@ int main() {
             SendMouse(WM_MOUSEMOVE, 200, 400, MK_LBUTTON);
             SendMouse(WM_LBUTTONUP, 200, 400, 0);
         });
-    Measure("delete one item (Delete)", middle, [] { DeleteItems(); });
-    Measure(
-        "delete 1,000 items",
-        [mid] {
-            FillCategory();
-            SelectRange(mid, mid + 999, mid);
-        },
-        [] { DeleteItems(); });
-    Measure("new item at the focus row (Ctrl+N)", middle,
-            [] { NewItem(AppStore.focusIndex, NewItemKind::Item); });
     Measure(
         "double click below the last row",
         [] {
@@ -279,6 +253,72 @@ int main() {
             SendMouse(WM_LBUTTONDBLCLK, 200, kPaneHeight - 3, MK_LBUTTON);
             SendMouse(WM_LBUTTONUP, 200, kPaneHeight - 3, 0);
         });
+
+    // Every item command as its key sends it: through the dispatcher, then the repaint.
+    const auto all = [] {
+        FillCategory();
+        SelectRange(0, kItems - 1, 0);
+    };
+    const auto block = [mid] {
+        FillCategory();
+        SelectRange(mid, mid + 999, mid);
+    };
+    const auto sinking = [] {
+        FillCategory();
+        AppSettings.CheckMoveDown = 1;
+        SelectRange(0, 0, 0);
+    };
+    const auto editing = [middle] {
+        middle();
+        Command(41202);
+    };
+    struct CommandCase {
+        const char* name;
+        int id;
+        std::function<void()> setup;
+    };
+    const CommandCase commands[] = {
+        {"41201 Ctrl+N new item at the focus row", 41201, middle},
+        {"41202 Enter opens the editor", 41202, middle},
+        {"41202 Enter stores the edit", 41202, editing},
+        {"41203 Space checks one", 41203, middle},
+        {"41203 Space with CheckMoveDown (sinks)", 41203, sinking},
+        {"41203 Space checks 100,000 selected", 41203, all},
+        {"41204 Ctrl+X cuts 1,000", 41204, block},
+        {"41205 Ctrl+C copies 100,000", 41205, all},
+        {"41206 Ctrl+V pastes one line", 41206,
+         [middle] {
+             middle();
+             PutTextOnClipboard("\x81\xA0pasted line\r\n");
+         }},
+        {"41207 Delete one", 41207, middle},
+        {"41207 Delete 1,000", 41207, block},
+        {"41208 Ctrl+D cancels 100,000 selected", 41208, all},
+        {"41209 Ctrl+B emphasises 100,000 selected", 41209, all},
+        {"41210 Ctrl+L separator at the focus row", 41210, middle},
+        {"41211 Tab indents 100,000 selected", 41211, all},
+        {"41212 Shift+Tab outdents 100,000 selected", 41212, all},
+        {"41213 Ctrl+A selects all", 41213, fresh},
+        {"41214 Ctrl+Q selects the checked", 41214, fresh},
+        {"41215 Ctrl+W selects the unchecked", 41215, fresh},
+        {"41216 Ctrl+R selects the cancelled", 41216, fresh},
+        {"41217 Ctrl+T selects the emphasised", 41217, fresh},
+        {"41218 Ctrl+Shift+Q checks all", 41218, fresh},
+        {"41219 Ctrl+Shift+W unchecks all", 41219, fresh},
+        {"41220 Ctrl+Shift+E inverts every check", 41220, fresh},
+        {"41221 Ctrl+Shift+R clears every cancel", 41221, fresh},
+        {"41222 Ctrl+Shift+T clears every emphasis", 41222, fresh},
+        {"41223 Alt+Up moves 1,000 up", 41223, block},
+        {"41224 Alt+Down moves 1,000 down", 41224, block},
+        {"41225 Ctrl+Shift+X cuts 1,000 as text", 41225, block},
+        {"41226 Ctrl+Shift+C copies 100,000 as text", 41226, all},
+    };
+    for (const CommandCase& c : commands) {
+        const int id = c.id;
+        Measure(c.name, c.setup, [id] { Command(id); });
+        AppSettings.CheckMoveDown = 0;
+        EndItemEdit(0);
+    }
     DestroyWindow(parentWindow);
     return 0;
 }

@@ -1,5 +1,5 @@
-// NOT YET BUILT: items to and from the clipboard as CF_TEXT lines. The
-// dispatcher already calls these; until their own change they do nothing.
+// Items to and from the clipboard as CF_TEXT lines (the text itself is
+// listpane/clipboard_text.h). No failure here is shown to the user.
 #pragma once
 
 namespace tessel {
@@ -7,9 +7,17 @@ namespace tessel {
 enum class CopyKind : int { Cut = 0, Copy = 1 };
 enum class CopyMarkers : int { With = 0, TextOnly = 1 };
 
-// Puts the selected items on the clipboard (and deletes them for Cut); 1.
+// Puts the selected items of the current category on the clipboard as one
+// text block of exactly its size, then deletes them for Cut. 1 when done or
+// when there is nothing to do (no category, no items: the clipboard stays
+// as it was); 0 when the clipboard could not be written (a cut then deletes
+// nothing).
 int CopyItems(CopyKind kind, CopyMarkers markers);
-// Inserts the clipboard's text as items for the reference position; 1.
+// Inserts the clipboard's text as items where "InsertPosition" says for
+// the reference row (focusIndex), scrolls and repaints. 0 when there is no
+// current category, no text on the clipboard or it cannot be opened.
 int PasteItems(int reference);
+// True when the clipboard holds text (CF_TEXT).
+bool ClipboardHasText();
 
 }  // namespace tessel

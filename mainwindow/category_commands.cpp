@@ -1,26 +1,392 @@
-// NOT YET BUILT; see category_commands.h.
 #include "mainwindow/category_commands.h"
 
-namespace tessel {
+#include <imm.h>
 
-int NewCategory() {
-    return 0;
+#include <cstdio>
+#include <string>
+
+#include "drawing/draw_primitives.h"
+#include "drawing/gdi_handles.h"
+#include "listpane/item_commands.h"
+#include "listpane/list_pane.h"
+#include "mainwindow/bar_glyphs.h"
+#include "mainwindow/category_bar.h"
+#include "mainwindow/category_rules.h"
+#include "mainwindow/frame_state.h"
+#include "mainwindow/offscreen.h"
+#include "process/app_state.h"
+#include "process/error_report.h"
+#include "store/cp932.h"
+
+namespace tessel {
+namespace {
+
+constexpr int kRenameBoxId = 200;
+// The command that renames the current category; NewCategory posts it.
+constexpr WPARAM kRenameCategoryCommand = 41102;
+
+// The rename box: at most one, between BeginCategoryRename and
+// EndCategoryRename.
+struct RenameState {
+    HWND box = nullptr;
+    int renaming = 0;
+    int index = -1;
+    WNDPROC editProc = nullptr;  // the EDIT class's own procedure
+    FontHandle font;
+};
+
+RenameState rename;
+
+void InvalidateFrame() {
+    if (MainFrameHandle != nullptr) {
+        InvalidateRect(MainFrameHandle, nullptr, FALSE);
+    }
 }
-int BeginCategoryRename(int) {
-    return 0;
+
+void ReportMissingCategory(int index) {
+    char detail[96];
+    std::snprintf(detail, sizeof detail, "No.%dのカテゴリ情報が取得できません。", index);
+    ReportError(kErrorInternal, detail, MainFrameHandle);
 }
-int EndCategoryRename(int) {
+
+// Pixel width of a name in the category font, which stays selected in the
+// off-screen image between drawings.
+std::int32_t MeasureCategoryName(const std::string& name) {
+    SIZE extent{};
+    if (OffscreenDc() == nullptr ||
+        !GetTextExtentPoint32A(OffscreenDc(), name.data(), static_cast<int>(name.size()),
+                               &extent)) {
+        return 0;
+    }
+    return extent.cx;
+}
+
+void ClearSelection(ItemList* items) {
+    if (items != nullptr) {
+        for (Item& item : *items) {
+            item.selected = false;
+        }
+    }
+}
+
+void ShowEmptyState() {
+    SetTitleText(kProgramTitle);
+    EnsureCategoryVisible(1);
+    DrawBars(kBarCategory);
+    InvalidateFrame();
+    AppStore.itemCount = 0;
+    AppStore.currentItems = nullptr;
+    AppStore.focusIndex = -1;
+    AppStore.anchorIndex = -1;
+    UpdateListScroll(0);
+    InvalidateListPane();
+}
+
+// --- Input method -------------------------------------------------------------
+
+// The edit boxes share the main window's input context: each opens or closes
+// the input method as the last edit left it.
+void RestoreImeState() {
+    if (HIMC context = ImmGetContext(MainFrameHandle)) {
+        ImmSetOpenStatus(context, rememberedImeOpen != 0 ? TRUE : FALSE);
+        ImmReleaseContext(MainFrameHandle, context);
+    }
+}
+
+void RememberAndCloseIme() {
+    if (HIMC context = ImmGetContext(MainFrameHandle)) {
+        rememberedImeOpen = ImmGetOpenStatus(context) ? 1 : 0;
+        if (rememberedImeOpen != 0) {
+            ImmSetOpenStatus(context, FALSE);
+        }
+        ImmReleaseContext(MainFrameHandle, context);
+    }
+}
+
+// --- The rename box -------------------------------------------------------------
+
+LRESULT OnRenameBoxKeyDown(HWND box, WPARAM key, LPARAM lParam) {
+    switch (key) {
+        case VK_TAB:
+            EndCategoryRename(1);
+            return 0;
+        case VK_ESCAPE:
+            EndCategoryRename(0);
+            return 0;
+        case 'A':
+            if (GetKeyState(VK_CONTROL) < 0) {
+                SendMessageA(box, EM_SETSEL, 0, -1);
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return CallWindowProcA(rename.editProc, box, WM_KEYDOWN, key, lParam);
+}
+
+LRESULT OnRenameBoxChar(HWND box, WPARAM key, LPARAM lParam) {
+    if (key == '\t') {
+        return 0;
+    }
+    if (key == '\r') {
+        EndCategoryRename(1);
+        return 0;
+    }
+    return CallWindowProcA(rename.editProc, box, WM_CHAR, key, lParam);
+}
+
+// The box may be destroyed inside its own key or focus message (the rename
+// ends there); after that nothing here touches it.
+LRESULT CALLBACK RenameBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC editProc = rename.editProc;
+    switch (message) {
+        case WM_DESTROY:
+            SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc));
+            return CallWindowProcA(editProc, box, message, wParam, lParam);
+        case WM_SETFOCUS:
+            // No shortcut may fire while a name is typed.
+            ActiveAccelerators = nullptr;
+            break;
+        case WM_KILLFOCUS:
+            EndCategoryRename(1);
+            ActiveAccelerators = AcceleratorHandle;
+            return 0;
+        case WM_KEYDOWN:
+            return OnRenameBoxKeyDown(box, wParam, lParam);
+        case WM_CHAR:
+            return OnRenameBoxChar(box, wParam, lParam);
+        default:
+            break;
+    }
+    return CallWindowProcA(editProc, box, message, wParam, lParam);
+}
+
+// The box covers the title text and ends one pixel left of the close button.
+RECT RenameBoxRect() {
+    RECT client{};
+    GetClientRect(MainFrameHandle, &client);
+    const PixelPoint origin = TitleTextOrigin(AppLayout);
+    const int right =
+        client.right - AppLayout.CloseButtonMarginRight - AppLayout.CloseButtonSize - 1;
+    // A window narrower than the title's margins gets an empty box, not a
+    // negative width.
+    return RECT{origin.x, origin.y, right > origin.x ? right : origin.x,
+                origin.y + AppLayout.titleFont.size + 1};
+}
+
+HWND CreateRenameBox(const std::string& name) {
+    HWND box =
+        CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, MainFrameHandle,
+                        reinterpret_cast<HMENU>(kRenameBoxId), AppInstance, nullptr);
+    if (box == nullptr) {
+        return nullptr;
+    }
+    rename.editProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RenameBoxProc)));
+    SendMessageA(box, EM_LIMITTEXT, kMaxTextBytes, 0);
+    const FontSpec& title = AppLayout.titleFont;
+    rename.font = CreateListFont(title.face, title.size, title.style);
+    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(rename.font.Get()), FALSE);
+    SendMessageA(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    SetWindowTextA(box, name.c_str());
+    const RECT r = RenameBoxRect();
+    MoveWindow(box, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    return box;
+}
+
+void DestroyRenameBox() {
+    if (rename.box != nullptr) {
+        HWND box = rename.box;
+        rename.box = nullptr;
+        DestroyWindow(box);
+    }
+    rename.font.Reset();
+}
+
+std::string RenameBoxText() {
+    char text[kMaxTextBytes + 1] = {};
+    GetWindowTextA(rename.box, text, sizeof text);
+    return std::string(Cp932Prefix(text, kMaxTextBytes));
+}
+
+// Stores the typed name; nothing changes when it is the name already kept.
+int CommitRename() {
+    std::string typed = RenameBoxText();
+    SetWindowTextA(rename.box, "");
+    CategoryInfo info;
+    if (!AppStore.GetCategory(rename.index, info)) {
+        ReportMissingCategory(rename.index);
+        return 0;
+    }
+    StripLeadingTabs(typed);
+    std::string name = CategoryNameFromEdit(std::move(typed));
+    if (name == info.name) {
+        return 1;
+    }
+    const std::int32_t width = MeasureCategoryName(name);
+    AppStore.RenameCategory(rename.index, name, width);
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+    // The title shows the current category, which is the one renamed.
+    if (rename.index == AppStore.currentCategory) {
+        SetTitleText(name);
+    }
+    DrawBars(kBarTitle | kBarCategory);
+    InvalidateFrame();
     return 1;
 }
-int DeleteCategory(int) {
-    return 0;
+
+}  // namespace
+
+HWND CategoryRenameBox() {
+    return rename.box;
 }
-int SelectCategory(int) {
-    return 0;
+
+int NewCategory() {
+    Category category;
+    category.name = kNewCategoryName;
+    category.nameWidth = MeasureCategoryName(category.name);
+    if (!AppStore.InsertCategory(std::move(category), -1)) {
+        ReportError(kErrorCreateList, kNewCategoryName, MainFrameHandle);
+        return 0;
+    }
+    AppStore.categoryCount = AppStore.CountCategories();
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+    SelectCategory(AppStore.categoryCount - 1);
+    if (MainFrameHandle != nullptr) {
+        PostMessageA(MainFrameHandle, WM_COMMAND, kRenameCategoryCommand, 0);
+    }
+    return 1;
 }
-int MoveCategory(CategoryDirection) {
-    return 0;
+
+int DeleteCategory(int index) {
+    if (AppStore.categoryCount <= 0 || index < 0 || index >= AppStore.categoryCount) {
+        return 0;
+    }
+    CategoryInfo info;
+    if (!AppStore.GetCategory(index, info)) {
+        ReportMissingCategory(index);
+        return 0;
+    }
+    if (AppSettings.DeleteCheck == 1) {
+        std::string question = "「" + info.name + "」を削除してよろしいですか？";
+        if (MessageBoxA(MainFrameHandle, question.c_str(), "カテゴリ削除確認",
+                        MB_ICONQUESTION | MB_OKCANCEL) != IDOK) {
+            return 0;
+        }
+    }
+    if (!AppStore.EraseCategory(index)) {
+        ReportMissingCategory(index);
+        return 0;
+    }
+    // Its items are gone: nothing may clear their selection any more.
+    AppStore.currentItems = nullptr;
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+    AppStore.categoryCount = AppStore.CountCategories();
+    SelectCategory(NeighbourAfterDelete(index, AppStore.categoryCount));
+    return 1;
 }
-void ReleaseCategoryRenameFont() {}
+
+int SelectCategory(int index) {
+    ListStore& store = AppStore;
+    if (store.categoryCount <= 0) {
+        ShowEmptyState();
+        return 0;
+    }
+    if (index < 0 || index >= store.categoryCount) {
+        return 0;
+    }
+    ClearSelection(store.currentItems);
+    CategoryInfo info;
+    if (!store.GetCategory(index, info)) {
+        ReportMissingCategory(index);
+        return 0;
+    }
+    SetTitleText(info.name);
+    store.currentCategory = index;
+    store.currentItems = store.FindCategoryItems(index);
+    store.itemCount = store.currentItems != nullptr ? CountItems(store.currentItems) : 0;
+    store.focusIndex = CarriedFocus(store.focusIndex, store.itemCount);
+    if (store.focusIndex >= 0) {
+        (*store.currentItems)[static_cast<std::size_t>(store.focusIndex)].selected = true;
+    }
+    store.anchorIndex = store.focusIndex;
+    EnsureCategoryVisible(1);
+    DrawBars(kBarCategory);
+    InvalidateFrame();
+    UpdateListScroll(0);
+    InvalidateListPane();
+    return 1;
+}
+
+int MoveCategory(CategoryDirection direction) {
+    const int current = AppStore.currentCategory;
+    if (current < 0) {
+        return 0;
+    }
+    const bool toRight = direction == CategoryDirection::Right;
+    if (!toRight && current == 0) {
+        return 0;
+    }
+    // Right: in front of the category after its right neighbour.
+    const int moved = AppStore.RelocateCategory(current, toRight ? current + 2 : current - 1);
+    if (moved < 0) {
+        return 0;
+    }
+    AppStore.currentCategory = moved;
+    DrawBars(kBarCategory);
+    InvalidateFrame();
+    return 1;
+}
+
+int BeginCategoryRename(int index) {
+    if (rename.renaming != 0 || AppStore.categoryCount <= 0 || index < 0 ||
+        index >= AppStore.categoryCount || MainFrameHandle == nullptr) {
+        return 0;
+    }
+    rename.index = index;
+    InvalidateFrame();
+    CategoryInfo info;
+    if (!AppStore.GetCategory(index, info)) {
+        ReportMissingCategory(index);
+        return 0;
+    }
+    rename.box = CreateRenameBox(info.name);
+    if (rename.box == nullptr) {
+        rename.font.Reset();
+        return 0;
+    }
+    SendMessageA(rename.box, EM_SETSEL, 0, -1);
+    ShowWindow(rename.box, SW_SHOW);
+    SetFocus(rename.box);
+    rename.renaming = 1;
+    RestoreImeState();
+    return 1;
+}
+
+int EndCategoryRename(int commit) {
+    if (rename.renaming == 0) {
+        return 1;
+    }
+    // The flag goes first: moving the focus makes the box lose it, and that
+    // must not end the rename a second time.
+    rename.renaming = 0;
+    if (MainFrameHandle != nullptr) {
+        SetFocus(MainFrameHandle);
+    }
+    RememberAndCloseIme();
+    const int result = commit == 1 ? CommitRename() : 1;
+    DestroyRenameBox();
+    return result;
+}
+
+void ReleaseCategoryRenameFont() {
+    // A box still open at shutdown goes with its window; it must not keep
+    // drawing with a deleted font until then.
+    if (rename.box != nullptr) {
+        SendMessageA(rename.box, WM_SETFONT, 0, FALSE);
+    }
+    rename.font.Reset();
+}
 
 }  // namespace tessel

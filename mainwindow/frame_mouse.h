@@ -1,8 +1,8 @@
-// NOT YET BUILT: the mouse on the main window (moving and resizing it by
-// hand, the close button, selecting, scrolling, renaming and dragging
-// categories). The window procedure already routes every mouse message
-// here; until the mouse handling's own change each handler does nothing.
-// Points are client coordinates.
+// The mouse on the borderless main window: it moves the window by its title
+// bar, resizes it from its borders by hand, runs the close button, and turns
+// clicks on the category bar into selecting, scrolling, renaming and
+// dragging categories. The state lives in FrameMouse (frame_state.h), where
+// the bar drawing reads it. Points are client coordinates.
 #pragma once
 
 #include <windows.h>
@@ -15,12 +15,18 @@ void OnFrameLButtonUp(HWND window, int x, int y);
 void OnFrameLButtonDblClk(HWND window, int x, int y);
 void OnFrameRButtonDown(HWND window, int x, int y);
 void OnFrameRButtonUp(HWND window, int x, int y);
+// Scrolls the strip while a tab is dragged; otherwise nothing.
 void OnFrameMouseWheel(HWND window, WPARAM wParam);
+// Posted by the hover timer once the mouse has left the window.
 void OnFrameMouseLeave(HWND window);
-// Esc while a category is dragged: the drag is cancelled.
+// Esc while a category is dragged: the drag is cancelled, the order kept.
 void CancelCategoryDrag(HWND window);
 // WM_NCHITTEST in tray mode, where the system resizes the window: the
 // border zones' hit-test codes. Answers defaultResult where no zone applies.
 LRESULT FrameNcHitTest(HWND window, LPARAM lParam, LRESULT defaultResult);
+// WM_SETCURSOR: over a border zone that resizes by hand the zone's cursor
+// is set and true answered, so that the class's arrow does not flicker in
+// between; false leaves the message to the default handling.
+bool FrameSetCursor(HWND window, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tessel

@@ -21,6 +21,7 @@
 #include "resources/resource_ids.h"
 #include "shell/hot_key.h"
 #include "shell/tray_icon.h"
+#include "shell/window_visibility.h"
 #include "store/cp932.h"
 
 namespace tessel {
@@ -39,6 +40,10 @@ bool shutDown = false;
 
 // --- Creation and shutdown ---------------------------------------------------
 
+bool FrameIsSizing() {
+    return FrameMouse.sizingActive == 1;
+}
+
 void ShowCurrentCategoryTitle() {
     if (AppStore.categoryCount <= 0) {
         return;
@@ -52,6 +57,7 @@ void ShowCurrentCategoryTitle() {
 LRESULT OnCreate(HWND window) {
     MainFrameHandle = window;
     shutDown = false;
+    SetVisibilityHost(VisibilityHost{FrameIsSizing});
     if (!CreateOffscreen(window)) {
         ReportError(kErrorCreateWindow, "処理内容：オフスクリーン初期化", window);
         ReleaseOffscreen();
@@ -222,6 +228,12 @@ LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case SC_RESTORE:
             PostMessageA(window, WM_COMMAND, kCmdRestoreWindow, 0);
             return 0;
+        case SC_KEYMENU:
+            // The window has no menu bar and draws no system menu: Alt alone
+            // (or Alt released after a shortcut such as Alt+Down, whose key
+            // the shortcut table took) would only trap the keys in an
+            // invisible menu. The frame menu has its own key, Alt+Space.
+            return 0;
         default:
             break;
     }
@@ -272,6 +284,25 @@ LRESULT OnTimer(HWND window, WPARAM id) {
             break;
     }
     return 0;
+}
+
+static_assert(kTrayCallbackMessage == kTrayNotifyMessage);
+
+// The tray icon's mouse; its right button opens the tray menu at the cursor.
+LRESULT OnTrayCallback(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (OnTrayNotify(window, wParam, lParam)) {
+        case TrayNotifyResult::OpenTrayMenu: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ShowPopupMenu(window, cursor, -1, PopupMenuKind::Tray);
+            return 0;
+        }
+        case TrayNotifyResult::Handled:
+            return 0;
+        case TrayNotifyResult::Default:
+        default:
+            return DefWindowProcA(window, kTrayCallbackMessage, wParam, lParam);
+    }
 }
 
 // Explorer has (re)started: the icon comes back through the retry timer.
@@ -344,6 +375,10 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return OnTimer(window, wParam);
         case WM_CTLCOLOREDIT:
             return OnCtlColorEdit(wParam);
+        case WM_SETCURSOR:
+            return FrameSetCursor(window, wParam, lParam)
+                       ? TRUE
+                       : DefWindowProcA(window, message, wParam, lParam);
         case WM_MOUSEMOVE:
             OnFrameMouseMove(window, x, y);
             return 0;
@@ -374,9 +409,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             OnHotKey(window, wParam);
             return 0;
         case kTrayCallbackMessage:
-            return OnTrayNotify(window, wParam, lParam)
-                       ? 0
-                       : DefWindowProcA(window, message, wParam, lParam);
+            return OnTrayCallback(window, wParam, lParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -1,17 +1,112 @@
-// NOT YET BUILT; see tray_icon.h.
 #include "shell/tray_icon.h"
 
-namespace tessel {
+#include <cstring>
+#include <string_view>
 
-int AddTrayIcon(HWND, const char*) {
-    return 0;
+#include "process/app_state.h"
+#include "resources/resource_ids.h"
+#include "shell/hot_key.h"
+#include "shell/window_visibility.h"
+#include "store/cp932.h"
+
+namespace tessel {
+namespace {
+
+// What the main window's command handling understands.
+constexpr WPARAM kCmdShowWindow = 32780;
+constexpr WPARAM kCmdHideWindow = 41003;
+
+// The first version's tooltip field, terminating zero included.
+constexpr std::size_t kTrayTipBytes = 64;
+
+HICON SmallProgramIcon() {
+    // Shared: the shell copies the icon, and a shared one is never destroyed.
+    return static_cast<HICON>(LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_APP_SMALL), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
-int RemoveTrayIcon(HWND) {
-    return 0;
+
+NOTIFYICONDATAA IconKey(HWND window) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = kTrayRecordSize;
+    record.hWnd = window;
+    record.uID = kTrayIconId;
+    return record;
 }
-void OnHotKey(HWND, WPARAM) {}
-bool OnTrayNotify(HWND, WPARAM, LPARAM) {
-    return false;
+
+void PostTrayMessage(HWND window, UINT mouseMessage) {
+    PostMessageA(window, kTrayNotifyMessage, kTrayIconId, static_cast<LPARAM>(mouseMessage));
+}
+
+}  // namespace
+
+NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip) {
+    NOTIFYICONDATAA record = IconKey(window);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayNotifyMessage;
+    record.hIcon = SmallProgramIcon();
+    const std::string_view tip = Cp932Prefix(tooltip != nullptr ? tooltip : "", kTrayTipBytes - 1);
+    std::memcpy(record.szTip, tip.data(), tip.size());
+    record.szTip[tip.size()] = '\0';
+    return record;
+}
+
+int AddTrayIcon(HWND window, const char* tooltip) {
+    NOTIFYICONDATAA key = IconKey(window);
+    Shell_NotifyIconA(NIM_DELETE, &key);
+    NOTIFYICONDATAA record = TrayIconRecord(window, tooltip);
+    return Shell_NotifyIconA(NIM_ADD, &record) ? 1 : 0;
+}
+
+int RemoveTrayIcon(HWND window) {
+    NOTIFYICONDATAA key = IconKey(window);
+    return Shell_NotifyIconA(NIM_DELETE, &key) ? 1 : 0;
+}
+
+void OnHotKey(HWND window, WPARAM id) {
+    if (id != static_cast<WPARAM>(kWindowHotKeyId)) {
+        return;
+    }
+    if (AppSettings.TaskTray == 1) {
+        PostMessageA(window, WM_COMMAND, WindowShown == 1 ? kCmdHideWindow : kCmdShowWindow, 0);
+    } else if (WindowShown == 0) {
+        PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    } else if (GetForegroundWindow() == window) {
+        PostMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    } else {
+        SetForegroundWindow(window);
+    }
+}
+
+TrayNotifyResult OnTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage) {
+    if (iconId != kTrayIconId) {
+        return TrayNotifyResult::Default;
+    }
+    switch (static_cast<UINT>(mouseMessage)) {
+        case WM_LBUTTONDOWN:
+            if (WindowShown == 1) {
+                SetForegroundWindow(window);
+                HideMainWindow();
+            } else {
+                ShowMainWindow();
+            }
+            return TrayNotifyResult::Handled;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double click toggles once more.
+            PostTrayMessage(window, WM_LBUTTONDOWN);
+            return TrayNotifyResult::Handled;
+        case WM_RBUTTONUP:
+            SetForegroundWindow(window);
+            return TrayNotifyResult::OpenTrayMenu;
+        case WM_MBUTTONDOWN:
+            ShowMainWindow();
+            return TrayNotifyResult::Handled;
+        case WM_MBUTTONDBLCLK:
+            PostTrayMessage(window, WM_MBUTTONDOWN);
+            return TrayNotifyResult::Handled;
+        default:
+            return TrayNotifyResult::Default;
+    }
 }
 
 }  // namespace tessel

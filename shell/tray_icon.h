@@ -1,20 +1,41 @@
-// NOT YET BUILT: the task-tray icon, the global hot key's action and
-// showing and hiding the window. The main window already calls these at the
-// right moments; until their own change they do nothing (an icon is never
-// added).
+// The task-tray icon, its mouse messages and the global hot key's action.
+// The icon exists in tray mode when "DispTrayIcon" is 1.
 #pragma once
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace tessel {
 
-// 1 when the icon was added, 0 otherwise.
+inline constexpr UINT kTrayIconId = 100;
+// The icon's callback message to the main window.
+inline constexpr UINT kTrayNotifyMessage = 0x800B;
+
+// The first version of the platform's record, whose size differs between
+// 32-bit (88 bytes) and 64-bit builds: the platform's own definition, never
+// a number.
+inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
+
+// The record that adds the icon: window, identifier 100, callback message,
+// the small program icon and the tooltip (cut to fit, whole characters).
+NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip);
+
+// Deletes any icon of ours first, then adds it: 1 when it was added.
 int AddTrayIcon(HWND window, const char* tooltip);
-// 1 when an icon was removed, 0 otherwise.
+// 1 when an icon was removed.
 int RemoveTrayIcon(HWND window);
-// WM_HOTKEY.
+
+// WM_HOTKEY: shows or hides (tray mode), minimises or activates (taskbar
+// mode) the main window, by posting the commands the window understands.
 void OnHotKey(HWND window, WPARAM id);
-// The tray callback message; false leaves it to the default handling.
-bool OnTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage);
+
+enum class TrayNotifyResult {
+    Default,  // not ours: the default handling
+    Handled,
+    OpenTrayMenu,  // the window has been brought forward; the caller opens the tray menu
+};
+// The icon's callback message (lParam the mouse message).
+TrayNotifyResult OnTrayNotify(HWND window, WPARAM iconId, LPARAM mouseMessage);
 
 }  // namespace tessel

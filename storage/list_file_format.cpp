@@ -4,7 +4,7 @@
 #include <new>
 #include <utility>
 
-#include "store/cp932.h"
+#include "storage/list_line.h"
 
 namespace tessel {
 
@@ -23,48 +23,6 @@ constexpr Marker kMarkers[] = {
 };
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-// One line of the file as the reader keeps it.
-struct ListLine {
-    char bytes[kMaxListLineBytes];
-    std::size_t size = 0;
-    int tabs = 0;  // TABs in front of the first stored byte, capped at kMaxIndent
-
-    std::string_view View() const { return {bytes, size}; }
-};
-
-// Takes the line starting at position and moves position past its end.
-void TakeLine(std::string_view data, std::size_t& position, ListLine& line) {
-    line.size = 0;
-    line.tabs = 0;
-    const std::size_t size = data.size();
-    while (position < size) {
-        const char b = data[position++];
-        if (IsCp932LeadByte(b)) {
-            // A double-byte character is kept whole or not at all; a lead
-            // byte that ends the data has no second byte and is dropped.
-            if (position < size) {
-                if (line.size + 2 <= kMaxListLineBytes) {
-                    line.bytes[line.size++] = b;
-                    line.bytes[line.size++] = data[position];
-                }
-                ++position;
-            }
-        } else if (b == '\t') {
-            // Only TABs before the text count; a TAB is never stored.
-            if (line.size == 0 && line.tabs < kMaxIndent) {
-                ++line.tabs;
-            }
-        } else if (b == '\r' || b == '\n' || b == '\0') {
-            if (b == '\r' && position < size && data[position] == '\n') {
-                ++position;
-            }
-            return;
-        } else if (line.size < kMaxListLineBytes) {
-            line.bytes[line.size++] = b;
-        }
-    }
-}
 
 // The bookkeeping after loading: the current category clamped into the
 // store and its first item selected and focused.
@@ -132,7 +90,7 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
         ListLine line;
         std::size_t position = 0;
         while (position < bytes.size()) {
-            TakeLine(bytes, position, line);
+            TakeListLine(bytes, position, line);
             if (line.size == 0) {
                 continue;
             }

@@ -5,7 +5,8 @@
 //  - Every category line but the first follows an empty line.
 // The reader accepts more: CR LF, lone CR, lone LF and NUL all end a line,
 // empty lines are skipped, a line keeps at most 255 bytes in whole
-// characters, and only TABs in front of the first stored byte count.
+// characters, and only TABs in front of the first stored byte count (the
+// line rules of storage/list_line.h, which the clipboard reader shares).
 #pragma once
 
 #include <cstddef>
@@ -14,12 +15,10 @@
 #include <string>
 #include <string_view>
 
+#include "storage/list_line.h"
 #include "store/list_store.h"
 
 namespace tessel {
-
-// A line keeps at most this many bytes, marker included.
-inline constexpr std::size_t kMaxListLineBytes = 255;
 
 // Pixel width of a category name in the category-bar font.
 using MeasureName = std::function<int(std::string_view name)>;

@@ -53,6 +53,17 @@ int ListStore::EraseCategory(int position) {
     return 1;
 }
 
+int ListStore::RenameCategory(int position, std::string name, std::int32_t nameWidth) {
+    if (!InRange(position, categories_.size())) {
+        return 0;
+    }
+    ClampText(name);
+    Category& category = *categories_[static_cast<std::size_t>(position)];
+    category.name = std::move(name);
+    category.nameWidth = nameWidth;
+    return 1;
+}
+
 int ListStore::GetCategory(int position, CategoryInfo& out) const {
     if (!InRange(position, categories_.size())) {
         out = CategoryInfo{};
@@ -165,6 +176,24 @@ int InsertItem(ItemList* list, Item&& item, int position) {
     return 1;
 }
 
+int InsertItems(ItemList* list, std::vector<Item>&& items, int position) {
+    if (list == nullptr) {
+        return 0;
+    }
+    for (Item& item : items) {
+        ClampText(item.text);
+    }
+    try {
+        const std::size_t index = InsertionIndex(position, list->size());
+        // Item moves cannot throw, so a failed reallocation changes nothing.
+        list->insert(list->begin() + static_cast<std::ptrdiff_t>(index),
+                     std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
+
 int DeleteSelectedItems(ItemList* list) {
     if (list == nullptr) {
         return 0;
@@ -228,25 +257,65 @@ int SelectItemRange(ItemList* list, int first, int last) {
     return 1;
 }
 
+namespace {
+
+// Brings the selected items of [first, last) to its front (selectedFirst)
+// or back, keeping both groups in order. A single run of selected items,
+// the usual case, is rotated in place; only scattered ones need the
+// buffer of a stable partition.
+void GatherSelected(ItemList::iterator first, ItemList::iterator last, bool selectedFirst) {
+    const auto isSelected = [](const Item& item) { return item.selected; };
+    const auto runStart = std::find_if(first, last, isSelected);
+    const auto runEnd =
+        std::find_if(runStart, last, [](const Item& item) { return !item.selected; });
+    if (std::find_if(runEnd, last, isSelected) == last) {
+        if (selectedFirst) {
+            std::rotate(first, runStart, runEnd);
+        } else {
+            std::rotate(runStart, runEnd, last);
+        }
+        return;
+    }
+    if (selectedFirst) {
+        std::stable_partition(first, last, isSelected);
+    } else {
+        std::stable_partition(first, last, [](const Item& item) { return !item.selected; });
+    }
+}
+
+}  // namespace
+
 int MoveSelectedItems(ItemList* list, int target) {
     if (list == nullptr || list->size() <= 1) {
         return -1;
     }
     const auto isSelected = [](const Item& item) { return item.selected; };
-    const auto selectedCount = std::count_if(list->begin(), list->end(), isSelected);
-    if (selectedCount == 0 || static_cast<std::size_t>(selectedCount) == list->size()) {
+    const auto firstSelected = std::find_if(list->begin(), list->end(), isSelected);
+    if (firstSelected == list->end()) {
         return -1;
     }
+    const auto lastSelected =
+        std::find_if(list->rbegin(), list->rend(), isSelected).base();  // one past it
+    if (firstSelected == list->begin() && lastSelected == list->end() &&
+        std::all_of(firstSelected, lastSelected, isSelected)) {
+        return -1;  // everything is selected
+    }
     // The block goes behind the last unselected item in front of "target"
-    // (behind the last unselected item of all for an invalid target). So
-    // in front of the split the unselected items keep their places ahead
-    // of the selected ones, and behind it the selected ones come first:
-    // two stable partitions yield unselected-before, block, unselected-after.
-    const std::size_t split = InsertionIndex(target, list->size());
-    const auto middle = list->begin() + static_cast<std::ptrdiff_t>(split);
-    const auto blockStart = std::stable_partition(list->begin(), middle,
-                                                  [](const Item& item) { return !item.selected; });
-    std::stable_partition(middle, list->end(), isSelected);
+    // (behind the last unselected item of all for an invalid target): in
+    // front of the split the unselected items keep their places ahead of
+    // the selected ones, behind it the selected ones come first. Items
+    // outside the selection's span are in place already and are not touched.
+    const auto middle =
+        list->begin() + static_cast<std::ptrdiff_t>(InsertionIndex(target, list->size()));
+    auto blockStart = middle;
+    if (firstSelected < middle) {
+        const auto selectedInFront = std::count_if(firstSelected, middle, isSelected);
+        GatherSelected(firstSelected, middle, false);
+        blockStart = middle - selectedInFront;
+    }
+    if (lastSelected > middle) {
+        GatherSelected(middle, lastSelected, true);
+    }
     return static_cast<int>(blockStart - list->begin());
 }
 

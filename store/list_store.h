@@ -61,6 +61,10 @@ class ListStore {
     // emptied record when position is negative or past the end (or when
     // memory for the name runs out).
     int GetCategory(int position, CategoryInfo& out) const;
+    // Gives the category at position a new name (cut to kMaxTextBytes at a
+    // character) and the width measured for it: 1, or 0 when no category
+    // stands there.
+    int RenameCategory(int position, std::string name, std::int32_t nameWidth);
     // The items of the category at position, or null when there is none.
     ItemList* FindCategoryItems(int position);
     int CountCategories() const;
@@ -96,6 +100,11 @@ class ListStore {
 int InsertItem(ItemList* list, const Item& item, int position);
 // The same, taking the template's text over instead of copying it.
 int InsertItem(ItemList* list, Item&& item, int position);
+// Inserts the items as one block in front of position (appended when the
+// position is negative or past the end), taking their texts over; the list
+// moves once, however many items come. 1; 0 when list is null or memory
+// runs out (the list is then unchanged).
+int InsertItems(ItemList* list, std::vector<Item>&& items, int position);
 // Removes every selected item. The position (before deletion) of the first
 // removed item; -1 when none was selected; 0 when list is null.
 int DeleteSelectedItems(ItemList* list);

@@ -2,7 +2,9 @@
 # Measures (not a test) how long the program takes from its start to its
 # first painted window with a list.txt of 100,000 items in 100 categories,
 # side by side with a minimal window program of ours under the same Wine,
-# and prints both medians and their ratio (aim: under 1.3).
+# and prints both medians and their ratio (aim: under 1.3); then the
+# process's memory at its first paint with that list and with an empty one
+# (aim: growth at most three times the file's size).
 #
 #   tests/e2e/startup_speed.sh [BUILD_DIR] [RUNS]
 #   (default: build/win64, or build/win where only 32-bit Wine runs; 9 runs)
@@ -82,3 +84,37 @@ my = statistics.median(y for _, y in rows)
 print("median to first paint: program %.3f s, yardstick %.3f s, ratio %.2f" % (mp, my, mp / my))
 '
 cmp -s "$folder/list.orig" "$folder/system/list.txt" || echo "note: list.txt was written back differently"
+
+# Memory at the first paint, with this list and with an empty one: what the
+# list costs the process, beside the file's size (median of three starts).
+empty=$(mktemp -d /tmp/tessel-speed-empty.XXXXXX)
+trap 'rm -rf "$folder" "$empty"' EXIT
+cp "$folder/TesselList.exe" "$empty/"
+mkdir "$empty/system"
+: >"$empty/system/list.txt"
+cp "$folder/list.orig" "$folder/system/list.txt"
+memory_runs() {
+  local timer=$1 dir=$2 i
+  for i in 1 2 3; do
+    wine "$timer" memory "$(windows_path "$dir/TesselList.exe")" TesselListMainFrame "$(windows_path "$dir")"
+  done
+}
+export -f memory_runs windows_path
+echo "memory at the first paint (working set, private bytes; median of 3):"
+scripts/with-display bash -c "memory_runs '$build/tests/e2e/tessel_startup_timer.exe' '$empty' | sed 's/^/empty /'
+  memory_runs '$build/tests/e2e/tessel_startup_timer.exe' '$folder' | sed 's/^/list /'" | tr -d '\r' |
+  python3 -c '
+import statistics, sys
+size = int(sys.argv[1])
+rows = {"empty": [], "list": []}
+for line in sys.stdin:
+    kind, ws, private = line.split()
+    rows[kind].append((int(ws), int(private)))
+med = {k: (statistics.median(w for w, _ in v), statistics.median(p for _, p in v)) for k, v in rows.items()}
+mb = 1024 * 1024
+for k in ("empty", "list"):
+    print("%-5s list: working set %6.1f MB, private %6.1f MB" % (k, med[k][0] / mb, med[k][1] / mb))
+growth = med["list"][0] - med["empty"][0]
+print("growth for the list: %.1f MB working set (%.2f times the file of %.1f MB), %.1f MB private"
+      % (growth / mb, growth / size, size / mb, (med["list"][1] - med["empty"][1]) / mb))
+' "$(wc -c <"$folder/list.orig")"

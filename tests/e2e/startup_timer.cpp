@@ -4,6 +4,7 @@
 //
 //   tessel_startup_timer RUNS PROGRAM CLASS FOLDER YARDSTICK
 //   tessel_startup_timer watch CLASS
+//   tessel_startup_timer memory PROGRAM CLASS FOLDER
 //
 // PROGRAM is started in FOLDER; it counts as painted once a visible window
 // of CLASS has no update region left (its first WM_PAINT has run); it is
@@ -13,7 +14,12 @@
 // "watch" waits for a painted window of CLASS started by someone else,
 // prints the moment as Unix time in seconds and closes the window: the
 // script then times a start from the shell, Wine's own start included.
+//
+// "memory" starts PROGRAM in FOLDER and prints, in bytes, its working set
+// and its private memory at its first paint, then closes it.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,8 +57,15 @@ HWND PaintedWindow(const char* cls) {
     return nullptr;
 }
 
-// Seconds to the first painted window of class, or a negative value.
-double TimeProgram(const std::string& program, const char* cls, const char* folder) {
+struct MemoryUse {
+    SIZE_T workingSet = 0;
+    SIZE_T privateBytes = 0;
+};
+
+// Seconds to the first painted window of class, or a negative value; the
+// memory the program then uses goes to memory when given.
+double TimeProgram(const std::string& program, const char* cls, const char* folder,
+                   MemoryUse* memory = nullptr) {
     PROCESS_INFORMATION process{};
     double start = Now();
     if (!Start(program, folder, process)) {
@@ -62,6 +75,15 @@ double TimeProgram(const std::string& program, const char* cls, const char* fold
     while (Now() - start < 120) {
         if (HWND window = PaintedWindow(cls)) {
             painted = Now() - start;
+            PROCESS_MEMORY_COUNTERS_EX counters{};
+            counters.cb = sizeof counters;
+            if (memory != nullptr &&
+                GetProcessMemoryInfo(process.hProcess,
+                                     reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                     sizeof counters)) {
+                memory->workingSet = counters.WorkingSetSize;
+                memory->privateBytes = counters.PrivateUsage;
+            }
             PostMessageA(window, WM_CLOSE, 0, 0);
             break;
         }
@@ -123,6 +145,15 @@ double Median(std::vector<double> values) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "watch") {
         return Watch(argv[2]);
+    }
+    if (argc == 5 && std::string(argv[1]) == "memory") {
+        MemoryUse memory;
+        if (TimeProgram(argv[2], argv[3], argv[4], &memory) < 0) {
+            return 1;
+        }
+        std::printf("%llu %llu\n", static_cast<unsigned long long>(memory.workingSet),
+                    static_cast<unsigned long long>(memory.privateBytes));
+        return 0;
     }
     if (argc != 6) {
         std::fprintf(stderr, "usage: tessel_startup_timer RUNS PROGRAM CLASS FOLDER YARDSTICK\n");

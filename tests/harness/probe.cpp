@@ -10,6 +10,9 @@
 //   tessel_probe lb-count CLASS CHILD      print LB_GETCOUNT of a child window
 //   tessel_probe lb-text CLASS CHILD N     print LB_GETTEXT of row N (cp932 bytes)
 //   tessel_probe visible CLASS             print 1 or 0
+//   tessel_probe clip-get -                write the clipboard's text (CF_TEXT) to stdout, as is
+//   tessel_probe clip-set -                put stdin on the clipboard as CF_TEXT
+//   tessel_probe ctrl-key CLASS KEY        bring the window forward and type Ctrl+KEY (a letter)
 // Exit status 0 on success, 1 when the window is not found, 2 on bad usage.
 #include <windows.h>
 
@@ -53,6 +56,80 @@ void PrintBytes(const std::string& bytes) {
     std::fputc('\n', stdout);
 }
 
+// The clipboard belongs to whoever opens it; another program may hold it
+// for a moment, so opening is tried for a while.
+bool OpenClipboardPatiently() {
+    for (int i = 0; i < 100; ++i) {
+        if (OpenClipboard(nullptr)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}
+
+int ClipboardToStdout() {
+    if (!OpenClipboardPatiently()) {
+        return 1;
+    }
+    int status = 1;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+            std::fwrite(text, 1, std::strlen(text), stdout);
+            GlobalUnlock(data);
+            status = 0;
+        }
+    }
+    CloseClipboard();
+    return status;
+}
+
+int StdinToClipboard() {
+    _setmode(_fileno(stdin), _O_BINARY);
+    std::string text;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0;) {
+        text.append(chunk, got);
+    }
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* data = block ? static_cast<char*>(GlobalLock(block)) : nullptr;
+    if (!data) {
+        return 1;
+    }
+    std::memcpy(data, text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    if (!OpenClipboardPatiently()) {
+        GlobalFree(block);
+        return 1;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+    CloseClipboard();
+    if (!set) {
+        GlobalFree(block);
+    }
+    return set ? 0 : 1;
+}
+
+// Real key strokes, so that the program's accelerator table turns them into
+// its command, as it does for the user.
+int TypeCtrlKey(HWND top, char letter) {
+    SetForegroundWindow(top);
+    Sleep(200);
+    const WORD key =
+        static_cast<WORD>(letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter);
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    const UINT sent = SendInput(4, inputs, sizeof(INPUT));
+    Sleep(300);
+    return sent == 4 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +140,12 @@ int main(int argc, char** argv) {
     }
     std::string verb = argv[1];
     const char* cls = argv[2];
+    if (verb == "clip-get") {
+        return ClipboardToStdout();
+    }
+    if (verb == "clip-set") {
+        return StdinToClipboard();
+    }
     if (verb == "wait") {
         HWND w = WaitFor(cls, argc > 3 ? std::atof(argv[3]) : 10.0);
         if (!w) {
@@ -91,6 +174,9 @@ int main(int argc, char** argv) {
     }
     if (verb == "command" && argc > 3) {
         return PostMessageA(top, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0) ? 0 : 1;
+    }
+    if (verb == "ctrl-key" && argc > 3) {
+        return TypeCtrlKey(top, argv[3][0]);
     }
     if (verb == "visible") {
         std::printf("%d\n", IsWindowVisible(top) ? 1 : 0);

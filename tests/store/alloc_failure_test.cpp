@@ -83,6 +83,18 @@ TEST(AllocFailureTest, InsertItemFailsWithNothingChanged) {
     EXPECT_GE(failures, 2);  // the text copy and the new buffer
 }
 
+TEST(AllocFailureTest, InsertItemsFailsWithNothingChanged) {
+    ItemList list = FullList();
+    ItemList block(3, Item{kLongText});
+    allocationsUntilFailure = 0;  // the list's new buffer
+    EXPECT_EQ(InsertItems(&list, std::move(block), 2), 0);
+    allocationsUntilFailure = -1;
+    ASSERT_EQ(list.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(list[static_cast<std::size_t>(i)].text, std::to_string(i));
+    }
+}
+
 TEST(AllocFailureTest, InsertCategoryFailsWithNothingChanged) {
     int failures = 0;
     for (int nth = 0;; ++nth) {

@@ -124,6 +124,21 @@ TEST(CategoryTest, EraseRemovesOnlyAnExistingPosition) {
     EXPECT_EQ(store.EraseCategory(0), 0);
 }
 
+TEST(CategoryTest, RenameKeepsTheItemsAndClampsTheName) {
+    ListStore store;
+    AppendAll(store, {"A", "B"});
+    ItemList* items = store.FindCategoryItems(1);
+    EXPECT_EQ(store.RenameCategory(2, "X", 1), 0);
+    EXPECT_EQ(store.RenameCategory(-1, "X", 1), 0);
+    EXPECT_EQ(store.RenameCategory(1, std::string(300, 'n'), 42), 1);
+    CategoryInfo info;
+    ASSERT_EQ(store.GetCategory(1, info), 1);
+    EXPECT_EQ(info.name, std::string(kMaxTextBytes, 'n'));
+    EXPECT_EQ(info.nameWidth, 42);
+    EXPECT_EQ(info.items, items);
+    EXPECT_EQ(Names(store).front(), "A");
+}
+
 // The list pane keeps currentItems across every category command, so an
 // ItemList* must survive changes to the other categories.
 TEST(CategoryTest, ItemListPointersSurviveInsertsErasesAndRelocations) {

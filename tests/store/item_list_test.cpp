@@ -1,3 +1,4 @@
+#include <cctype>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,31 @@ TEST(InsertItemTest, ClampsAnOverLongTextWithoutSplittingACharacter) {
     EXPECT_EQ(list[0].text, std::string(400, 'x').substr(0, kMaxTextBytes));
     EXPECT_EQ(list[1].text, kana.substr(0, 254));
     EXPECT_EQ(list[2].text.size(), kMaxTextBytes);  // a character ending at 255 stays
+}
+
+TEST(InsertItemsTest, PutsTheBlockInOrderAtThePositionOrAppends) {
+    struct Case {
+        int position;
+        const char* expected;
+    };
+    for (const Case& c :
+         {Case{0, "XYvw"}, Case{1, "vXYw"}, Case{2, "vwXY"}, Case{-1, "vwXY"}, Case{99, "vwXY"}}) {
+        ItemList list = MakeList("vw");
+        EXPECT_EQ(InsertItems(&list, MakeList("XY"), c.position), 1);
+        EXPECT_EQ(Letters(list), c.expected) << c.position;
+    }
+    ItemList list = MakeList("vw");
+    EXPECT_EQ(InsertItems(&list, ItemList{}, 1), 1);
+    EXPECT_EQ(Letters(list), "vw");
+    EXPECT_EQ(InsertItems(nullptr, MakeList("x"), 0), 0);
+}
+
+TEST(InsertItemsTest, ClampsOverLongTexts) {
+    ItemList list;
+    ItemList block{Item{std::string(300, 'x')}, Item{std::string(254, 'x') + "あ"}};
+    ASSERT_EQ(InsertItems(&list, std::move(block), 0), 1);
+    EXPECT_EQ(list[0].text.size(), kMaxTextBytes);
+    EXPECT_EQ(list[1].text, std::string(254, 'x'));
 }
 
 TEST(GetItemTest, NoListOrNegativePositionLeavesTheRecordAlone) {
@@ -161,6 +187,32 @@ TEST(MoveSelectedItemsTest, MovesTheBlockInFrontOfTheTarget) {
         ItemList list = MakeList(c.before);
         EXPECT_EQ(MoveSelectedItems(&list, c.target), c.answer) << c.before << " @" << c.target;
         EXPECT_EQ(Letters(list), c.after) << c.before << " @" << c.target;
+    }
+}
+
+// Every selection of six items to every target, against the plain rule:
+// the unselected items in front of the target, the block, then the rest.
+TEST(MoveSelectedItemsTest, AgreesWithThePlainRuleEverywhere) {
+    const std::string letters = "abcdef";
+    for (int mask = 1; mask < 63; ++mask) {
+        std::string before;
+        for (int i = 0; i < 6; ++i) {
+            before += (mask >> i & 1) ? static_cast<char>(letters[i] - 'a' + 'A') : letters[i];
+        }
+        for (int target = -1; target <= 7; ++target) {
+            const int split = target < 0 || target > 6 ? 6 : target;
+            std::string front, block, back;
+            for (int i = 0; i < 6; ++i) {
+                const char c = before[static_cast<std::size_t>(i)];
+                (std::isupper(static_cast<unsigned char>(c)) ? block
+                 : i < split                                 ? front
+                                                             : back) += c;
+            }
+            ItemList list = MakeList(before.c_str());
+            EXPECT_EQ(MoveSelectedItems(&list, target), static_cast<int>(front.size()))
+                << before << " @" << target;
+            EXPECT_EQ(Letters(list), front + block + back) << before << " @" << target;
+        }
     }
 }
 

@@ -1,0 +1,167 @@
+// Times switching categories and dragging a tab on the real main window
+// under Wine, 100 categories of 1,000 items each, the repaint of the bars
+// and the list pane included. A timed program, not a test: it prints the
+// median and the slowest of its runs for each action.
+//
+//   scripts/wine-run build/win/bench/category_wine_bench.exe
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "listpane/list_pane.h"
+#include "mainwindow/category_bar.h"
+#include "mainwindow/category_commands.h"
+#include "mainwindow/frame_state.h"
+#include "process/app_state.h"
+#include "storage/layout_settings.h"
+
+namespace {
+
+using namespace tessel;
+
+constexpr int kCategories = 100;
+constexpr int kItems = 1000;
+constexpr int kRuns = 30;
+constexpr int kBarY = 18 + 11;
+
+HWND frame = nullptr;
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void Repaint() {
+    Pump();
+    UpdateWindow(frame);
+    UpdateWindow(ListPaneHandle);
+}
+
+void Send(UINT message, int x, int y, WPARAM keys = 0) {
+    SendMessageA(frame, message, keys, MAKELPARAM(x, y));
+}
+
+void Measure(const char* name, const std::function<void(int run)>& action) {
+    std::vector<double> times;
+    for (int run = 0; run < kRuns; ++run) {
+        Repaint();
+        const double start = Now();
+        action(run);
+        Repaint();
+        times.push_back(Now() - start);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-40s %8.2f ms %8.2f ms%s\n", name, times[times.size() / 2], times.back(),
+                times[times.size() / 2] < 16.0 ? "" : "   <-- over 16 ms");
+}
+
+// list.txt of kCategories categories of kItems items in a fresh folder.
+bool WriteList(const std::string& folder) {
+    std::string text;
+    for (int c = 0; c < kCategories; ++c) {
+        text += (c > 0 ? "\r\n" : "") + std::string("カテゴリ") + std::to_string(c) + "\r\n";
+        for (int i = 0; i < kItems; ++i) {
+            text += "□項目 " + std::to_string(i) + " のテキスト\r\n";
+        }
+    }
+    CreateDirectoryA((folder + "\\system").c_str(), nullptr);
+    HANDLE file = CreateFileA((folder + "\\system\\list.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == text.size();
+}
+
+// The x of the middle of drawn tab index, or -1.
+int TabMiddle(int index) {
+    for (const PlacedTab& tab : PlaceTabs(CurrentCategoryStrip()).tabs) {
+        if (tab.index == index) {
+            return tab.left + tab.width / 2;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+int main() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = std::string(temp) + "tessel-category-bench";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (!WriteList(folder)) {
+        std::fprintf(stderr, "cannot write the list\n");
+        return 1;
+    }
+    InitialiseProcessState(instance);
+    SetColourDefaults(AppLayout);
+    ExeDirectory = folder;
+    DataDirectory = folder + "\\system";
+    AppSettings.WindowX = 0;
+    AppSettings.WindowY = 0;
+    AppSettings.WindowWidth = 800;
+    AppSettings.WindowHeight = 700;
+    AppSettings.NormalRect = {0, 0, 800, 700};
+    if (!RegisterWindowClasses(instance) ||
+        (frame = CreateMainFrame(instance, SW_SHOWNOACTIVATE)) == nullptr) {
+        std::fprintf(stderr, "cannot create the window\n");
+        return 1;
+    }
+    Repaint();
+    std::printf("%d categories of %d items; median and slowest of %d runs\n",
+                AppStore.categoryCount, kItems, kRuns);
+
+    Measure("next category (Ctrl+Right)", [](int run) {
+        if (run % 20 == 19) {
+            SelectCategory(0);  // back to the start, untimed in effect
+        }
+        SendMessageA(frame, WM_COMMAND, 41115, 0);
+    });
+    Measure("tab click", [](int run) {
+        const int x =
+            TabMiddle(run % 2 == 0 ? AppStore.currentCategory + 1 : AppStore.currentCategory - 1);
+        Send(WM_LBUTTONDOWN, x, kBarY, MK_LBUTTON);
+        Send(WM_LBUTTONUP, x, kBarY);
+    });
+
+    // One drag across the strip, each move a step; the strip scrolls at the
+    // right end.
+    SelectCategory(0);
+    Repaint();
+    const int start = TabMiddle(0);
+    Send(WM_LBUTTONDOWN, start, kBarY, MK_LBUTTON);
+    Send(WM_MOUSEMOVE, start + 10, kBarY, MK_LBUTTON);
+    Measure("tab drag step", [start](int run) {
+        const int x = run < kRuns / 2 ? start + 20 + run * 24 : 800 - 10;
+        Send(WM_MOUSEMOVE, x, kBarY, MK_LBUTTON);
+    });
+    Send(WM_LBUTTONUP, 800 - 10, kBarY);
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    Pump();
+    return 0;
+}

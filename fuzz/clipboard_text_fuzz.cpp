@@ -1,0 +1,96 @@
+// Clipboard text reader: any text must paste without a fault into a small
+// list, leaving the focus on a row that exists, and the items read must
+// survive being copied (with markers) and read again. The first byte
+// chooses the separator length, the second the "InsertPosition" digit and
+// the focus row; the rest is the clipboard text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "listpane/clipboard_text.h"
+#include "storage/list_line.h"
+
+namespace {
+
+using tessel::Item;
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void CheckRoundTrip(const std::vector<Item>& items, int separatorLength) {
+    std::string text(tessel::CopyTextSize(items, tessel::MarkerUse::With), '\0');
+    tessel::WriteCopyText(items, tessel::MarkerUse::With, text.data());
+    text.pop_back();
+    std::vector<Item> again;
+    Check(tessel::ParseClipboardItems(text, separatorLength, again));
+    Check(again.size() == items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& p = items[i];
+        const Item& q = again[i];
+        Check(p.indent >= 0 && p.indent <= tessel::kMaxIndent && p.indent == q.indent);
+        Check(q.selected && p.text.size() <= tessel::kMaxListLineBytes);
+        if (p.state == tessel::ItemState::Separator) {
+            // Rebuilt from the separator length, whatever was cut; with no
+            // dashes (length 0) nothing is left to know it by.
+            Check(q.text == p.text);
+            Check(q.state == p.state || p.text.empty());
+        } else if (p.text.size() > tessel::kMaxListLineBytes - 2) {
+            // A marker takes two bytes of the line, so a longer text loses
+            // its end (and with it maybe what made it no separator).
+            Check(q.text.size() <= tessel::kMaxListLineBytes - 2 ||
+                  q.state == tessel::ItemState::Separator);
+        } else {
+            Check(q.text == p.text && q.state == p.state);
+        }
+    }
+}
+
+void CheckPaste(std::string_view text, int separatorLength, int digit, int reference,
+                std::size_t expectedItems) {
+    tessel::Category category;
+    category.name = "c";
+    for (const char* word : {"a", "b", "c"}) {
+        category.items.push_back(Item{word});
+    }
+    tessel::ListStore store;
+    store.InsertCategory(std::move(category), 0);
+    store.categoryCount = 1;
+    store.currentCategory = 0;
+    store.currentItems = store.FindCategoryItems(0);
+    store.itemCount = 3;
+    Check(tessel::PasteText(store, text, reference, digit, separatorLength) == 1);
+    const auto count = static_cast<std::size_t>(store.itemCount);
+    Check(count == store.currentItems->size() && count == 3 + expectedItems);
+    Check(store.focusIndex >= 0 && static_cast<std::size_t>(store.focusIndex) < count);
+    Check(store.anchorIndex == store.focusIndex);
+    std::size_t selected = 0;
+    for (const Item& item : *store.currentItems) {
+        selected += item.selected ? 1 : 0;
+    }
+    Check(selected == (expectedItems > 0 ? expectedItems : 1));
+    Check((*store.currentItems)[static_cast<std::size_t>(store.focusIndex)].selected);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const int separatorLength = data[0];
+    const int digit = data[1] % 5;
+    const int reference = data[1] / 5 % 6 - 1;  // -1 .. 4, past the list too
+    const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
+
+    std::vector<Item> items;
+    Check(tessel::ParseClipboardItems(text, separatorLength, items));
+    CheckRoundTrip(items, separatorLength);
+    CheckPaste(text, separatorLength, digit, reference, items.size());
+    return 0;
+}

@@ -1,0 +1,54 @@
+// Where a point of the borderless main window falls: the border zones that
+// resize it, the close button, the system icon, the category bar and its two
+// arrow buttons. Pure geometry in client pixels.
+#pragma once
+
+#include <cstdint>
+
+#include "storage/layout_settings.h"
+
+namespace tessel {
+
+// The border that a zone drags (FrameMouseState::sizingEdge).
+enum class SizingEdge : int {
+    Left = 0,
+    Top = 1,
+    Right = 2,
+    Bottom = 3,
+    TopLeft = 4,
+    TopRight = 5,
+    BottomRight = 6,
+    BottomLeft = 7,
+};
+
+// The zone under a client point of a width x height window, or false. The
+// corners (8 x 8, the bottom-right grip 16 x 32) win over the 4-pixel edges;
+// wherever two edges meet a corner covers them, so the edges need no order.
+bool BorderZoneAt(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                  SizingEdge& edge);
+
+// The WM_NCHITTEST answer of a zone (HTLEFT ... HTBOTTOMRIGHT).
+int ZoneHitTestCode(SizingEdge edge);
+
+enum class ZoneCursor { SizeWE, SizeNS, SizeNWSE, SizeNESW };
+ZoneCursor ZoneCursorOf(SizingEdge edge);
+
+// Which sides of the window follow the cursor while an edge is dragged.
+bool MovesLeft(SizingEdge edge);
+bool MovesTop(SizingEdge edge);
+bool MovesRight(SizingEdge edge);
+bool MovesBottom(SizingEdge edge);
+
+bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_t x,
+                   std::int32_t y);
+// The 16 x 16 cell of the title icon, when the icon is shown.
+bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y);
+bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y);
+
+// The arrow button under x in the category bar: 0 none (the tab area),
+// 1 left, 2 right. A single click splits the 28-pixel area 12 | 16, as the
+// buttons are drawn; a double click splits it in halves.
+enum class ArrowSplit { Click, DoubleClick };
+int ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split);
+
+}  // namespace tessel

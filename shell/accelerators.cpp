@@ -1,0 +1,52 @@
+#include "shell/accelerators.h"
+
+#include <vector>
+
+#include "process/app_state.h"
+#include "shell/accelerator_table.h"
+#include "shell/hot_key_code.h"
+#include "shell/key_name_text.h"
+
+namespace tessel {
+
+int BuildAccelerators() {
+    DestroyAccelerators();
+    std::vector<ACCEL> entries;
+    entries.reserve(kShortcuts.size());
+    for (const Shortcut& shortcut : kShortcuts) {
+        const AcceleratorEntry entry = ToAcceleratorEntry(shortcut);
+        entries.push_back(ACCEL{entry.flags, entry.key, entry.command});
+    }
+    AcceleratorHandle = CreateAcceleratorTableA(entries.data(), static_cast<int>(entries.size()));
+    ActiveAccelerators = AcceleratorHandle;
+    return AcceleratorHandle != nullptr ? 1 : 0;
+}
+
+void DestroyAccelerators() {
+    if (AcceleratorHandle != nullptr) {
+        DestroyAcceleratorTable(AcceleratorHandle);
+    }
+    AcceleratorHandle = nullptr;
+    ActiveAccelerators = nullptr;
+}
+
+int FormatKeyName(std::int32_t keyCode, std::string& out) {
+    const UINT key = static_cast<UINT>(keyCode) & 0xFF;
+    char name[64] = {};
+    if (key != 0) {
+        const UINT scanCode = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+        if (scanCode != 0) {
+            LONG param = static_cast<LONG>(scanCode << 16);
+            if (keyCode & kKeyExtended) {
+                param |= 1L << 24;
+            }
+            if (GetKeyNameTextA(param, name, sizeof name) <= 0) {
+                name[0] = '\0';
+            }
+        }
+    }
+    out = ComposeKeyName(keyCode, name);
+    return 1;
+}
+
+}  // namespace tessel

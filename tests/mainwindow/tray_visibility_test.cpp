@@ -1,0 +1,222 @@
+// The tray icon, showing, hiding, maximising and the two window modes on
+// the real main window, and the popup menus as platform menus.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+#include "mainwindow/popup_menu.h"
+#include "shell/hot_key.h"
+#include "shell/tray_icon.h"
+#include "shell/window_visibility.h"
+#include "tests/mainwindow/frame_fixture.h"
+
+namespace tessel::test {
+namespace {
+
+// The platform adds WS_CLIPSIBLINGS to every top-level window.
+constexpr DWORD kModeBits =
+    ~static_cast<DWORD>(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE | WS_CLIPSIBLINGS);
+
+class Visibility : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        AppSettings.TaskTray = 0;
+        AppSettings.DispTrayIcon = 1;
+        AppSettings.WindowMax = 0;
+        ASSERT_NE(Create(), nullptr);
+    }
+    void TearDown() override {
+        RemoveTrayIcon(frame_);
+        AppSettings.TaskTray = 0;
+        FrameTest::TearDown();
+    }
+
+    void Tray(UINT mouseMessage, WPARAM icon = kTrayIconId) {
+        SendMessageA(frame_, kTrayNotifyMessage, icon, static_cast<LPARAM>(mouseMessage));
+        PumpMessages();
+    }
+    bool Visible() const { return IsWindowVisible(frame_) != FALSE; }
+    DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtrA(frame_, GWL_STYLE)); }
+    DWORD ExStyle() const { return static_cast<DWORD>(GetWindowLongPtrA(frame_, GWL_EXSTYLE)); }
+    // The next posted WM_COMMAND or WM_SYSCOMMAND to the frame, taken off
+    // the queue before anyone obeys it; 0 when none.
+    WPARAM PostedCommand(UINT message) {
+        MSG msg;
+        return PeekMessageA(&msg, frame_, message, message, PM_REMOVE) ? msg.wParam : 0;
+    }
+};
+
+// The first version of the record is what the shell gets, in either build:
+// a size of 88 written for 32 bits would be wrong on 64 bits.
+TEST_F(Visibility, TrayRecordIsTheFirstVersionOfThisBuild) {
+    const NOTIFYICONDATAA record = TrayIconRecord(frame_, "てっせるリスト");
+    EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+    if (sizeof(void*) == 4) {
+        EXPECT_EQ(record.cbSize, 88u);
+    } else {
+        EXPECT_GT(record.cbSize, 88u);
+    }
+    EXPECT_EQ(record.hWnd, frame_);
+    EXPECT_EQ(record.uID, 100u);
+    EXPECT_EQ(record.uFlags, 7u);
+    EXPECT_EQ(record.uCallbackMessage, 0x800Bu);
+    EXPECT_NE(record.hIcon, nullptr);
+    EXPECT_STREQ(record.szTip, "てっせるリスト");
+
+    // 63 bytes at most, never half a character.
+    const std::string longTip(42, 'x');
+    const NOTIFYICONDATAA cut =
+        TrayIconRecord(frame_, (longTip + "ああああああああああああ").c_str());
+    EXPECT_EQ(std::string(cut.szTip), longTip + "ああああああああああ");
+}
+
+TEST_F(Visibility, IconIsAddedAndRemoved) {
+    EXPECT_EQ(AddTrayIcon(frame_, "てっせるリスト"), 1);
+    EXPECT_EQ(AddTrayIcon(frame_, "てっせるリスト"), 1);  // replaces itself
+    EXPECT_EQ(RemoveTrayIcon(frame_), 1);
+    EXPECT_EQ(RemoveTrayIcon(frame_), 0);
+}
+
+TEST_F(Visibility, TrayClicksShowAndHideInTrayMode) {
+    ASSERT_EQ(ToggleTrayMode(), 1);
+    ASSERT_TRUE(Visible());
+    Tray(WM_LBUTTONDOWN);
+    EXPECT_FALSE(Visible());
+    EXPECT_EQ(WindowShown, 0);
+    Tray(WM_LBUTTONDOWN);
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(WindowShown, 1);
+    Tray(WM_LBUTTONDBLCLK);  // one more press: hidden again
+    EXPECT_FALSE(Visible());
+    Tray(WM_MBUTTONDOWN);
+    EXPECT_TRUE(Visible());
+    Tray(WM_MBUTTONDBLCLK);  // the middle button only ever shows
+    EXPECT_TRUE(Visible());
+    Tray(WM_LBUTTONDOWN, 101);  // not our icon
+    EXPECT_TRUE(Visible());
+}
+
+TEST_F(Visibility, NothingMovesWhileAResizeRuns) {
+    FrameMouse.sizingActive = 1;
+    EXPECT_EQ(HideMainWindow(), 0);
+    EXPECT_EQ(ToggleMaximised(), 0);
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(AppSettings.WindowMax, 0);
+    FrameMouse.sizingActive = 0;
+}
+
+TEST_F(Visibility, MaximisingTwiceReturnsToTheExactRectangle) {
+    MoveWindow(frame_, 37, 41, 333, 222, TRUE);
+    RECT before{};
+    GetWindowRect(frame_, &before);
+    ASSERT_EQ(ToggleMaximised(), 1);
+    PumpMessages();
+    EXPECT_EQ(AppSettings.WindowMax, 1);
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    RECT maximised{};
+    GetWindowRect(frame_, &maximised);
+    EXPECT_TRUE(EqualRect(&maximised, &work));
+    EXPECT_EQ(Style() & WS_MAXIMIZE, 0u);
+    ASSERT_EQ(ToggleMaximised(), 1);
+    PumpMessages();
+    RECT after{};
+    GetWindowRect(frame_, &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(AppSettings.WindowMax, 0);
+}
+
+TEST_F(Visibility, ModeSwitchesSetTheStylesAndKeepAShownWindowShown) {
+    EXPECT_EQ(Style() & kModeBits, kTaskbarModeStyle);
+    ASSERT_EQ(ToggleTrayMode(), 1);
+    PumpMessages();
+    EXPECT_EQ(AppSettings.TaskTray, 1);
+    EXPECT_EQ(Style() & kModeBits, kTrayModeStyle);
+    EXPECT_EQ(ExStyle() & WS_EX_TOOLWINDOW, static_cast<DWORD>(WS_EX_TOOLWINDOW));
+    EXPECT_TRUE(Visible());
+
+    // Hidden in the tray, then back to the taskbar: shown again.
+    ASSERT_EQ(HideMainWindow(), 1);
+    EXPECT_FALSE(Visible());
+    ASSERT_EQ(ToggleTrayMode(), 1);
+    PumpMessages();
+    EXPECT_EQ(AppSettings.TaskTray, 0);
+    EXPECT_EQ(Style() & kModeBits, kTaskbarModeStyle);
+    EXPECT_EQ(ExStyle() & WS_EX_TOOLWINDOW, 0u);
+    EXPECT_TRUE(Visible());
+    EXPECT_EQ(WindowShown, 1);
+}
+
+TEST_F(Visibility, HotKeyPostsWhatTheModeAsks) {
+    PumpMessages();
+    OnHotKey(frame_, kWindowHotKeyId + 1);  // not ours
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 0u);
+
+    AppSettings.TaskTray = 1;
+    WindowShown = 1;
+    OnHotKey(frame_, kWindowHotKeyId);
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 41003u);
+    WindowShown = 0;
+    OnHotKey(frame_, kWindowHotKeyId);
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 32780u);
+
+    AppSettings.TaskTray = 0;
+    OnHotKey(frame_, kWindowHotKeyId);
+    EXPECT_EQ(PostedCommand(WM_SYSCOMMAND), static_cast<WPARAM>(SC_RESTORE));
+    WindowShown = 1;
+    SetForegroundWindow(frame_);
+    if (GetForegroundWindow() == frame_) {
+        OnHotKey(frame_, kWindowHotKeyId);
+        EXPECT_EQ(PostedCommand(WM_SYSCOMMAND), static_cast<WPARAM>(SC_MINIMIZE));
+    }
+}
+
+// The platform menu carries the model's marks: radio mark, check, greying.
+TEST_F(Visibility, PopupMenuCarriesTheModel) {
+    AddCategory("one");
+    AddCategory("two");
+    AppStore.currentCategory = 1;
+    AppSettings.WindowTop = 1;
+    const MenuHandle menu = BuildPopupMenu(PopupMenuModel(PopupMenuKind::Frame, -1));
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(GetMenuItemCount(menu.Get()), 12);
+    EXPECT_EQ(GetMenuState(menu.Get(), 41004, MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    HMENU categories = GetSubMenu(menu.Get(), 4);
+    ASSERT_NE(categories, nullptr);
+    EXPECT_EQ(GetMenuItemCount(categories), 2);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID;
+    ASSERT_TRUE(GetMenuItemInfoA(categories, 1, TRUE, &info));
+    EXPECT_EQ(info.wID, 2u);
+    EXPECT_NE(info.fType & MFT_RADIOCHECK, 0u);
+    EXPECT_NE(info.fState & MFS_CHECKED, 0u);
+
+    AppStore.categoryCount = 0;
+    const MenuHandle item = BuildPopupMenu(PopupMenuModel(PopupMenuKind::Item, -1));
+    EXPECT_EQ(GetMenuState(item.Get(), 41204, MF_BYCOMMAND) & MF_GRAYED,
+              static_cast<UINT>(MF_GRAYED));
+    EXPECT_EQ(GetMenuState(item.Get(), 41201, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+TEST_F(Visibility, MenuChoicesGoToTheDispatcherButCategoriesAreSelected) {
+    AddCategory("one");
+    AddCategory("two");
+    PumpMessages();
+    CarryOutMenuChoice(PopupMenuKind::Item, 41205);
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 41205u);
+    CarryOutMenuChoice(PopupMenuKind::Tray, 1);  // no category entries there
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 1u);
+    CarryOutMenuChoice(PopupMenuKind::Frame, 2);
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 0u);
+    EXPECT_EQ(AppStore.currentCategory, 1);
+    CarryOutMenuChoice(PopupMenuKind::Frame, 0);  // cancelled
+    EXPECT_EQ(PostedCommand(WM_COMMAND), 0u);
+}
+
+}  // namespace
+}  // namespace tessel::test
