@@ -6,23 +6,24 @@
 //   scripts/wine-run build/win/bench/category_wine_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "app/startup.h"
+#include "bench/wine_bench_support.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/category_bar.h"
 #include "mainwindow/category_commands.h"
 #include "mainwindow/frame_state.h"
 #include "process/app_state.h"
+#include "shell/command_ids.h"
 #include "storage/layout_settings.h"
 
 namespace {
 
 using namespace tessel;
+using bench::Pump;
 
 constexpr int kCategories = 100;
 constexpr int kItems = 1000;
@@ -30,25 +31,6 @@ constexpr int kRuns = 30;
 constexpr int kBarY = 18 + 11;
 
 HWND frame = nullptr;
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void Repaint() {
     Pump();
@@ -61,17 +43,7 @@ void Send(UINT message, int x, int y, WPARAM keys = 0) {
 }
 
 void Measure(const char* name, const std::function<void(int run)>& action) {
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        Repaint();
-        const double start = Now();
-        action(run);
-        Repaint();
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-40s %8.2f ms %8.2f ms%s\n", name, times[times.size() / 2], times.back(),
-                times[times.size() / 2] < 16.0 ? "" : "   <-- over 16 ms");
+    bench::MeasureRuns(bench::Timing{kRuns, 40, 16, Repaint}, name, nullptr, action);
 }
 
 // list.txt of kCategories categories of kItems items in a fresh folder.
@@ -140,7 +112,7 @@ int main() {
         if (run % 20 == 19) {
             SelectCategory(0);  // back to the start, untimed in effect
         }
-        SendMessageA(frame, WM_COMMAND, 41115, 0);
+        SendMessageA(frame, WM_COMMAND, kCmdNextCategory, 0);
     });
     Measure("tab click", [](int run) {
         const int x =

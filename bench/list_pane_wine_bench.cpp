@@ -7,19 +7,18 @@
 //   scripts/wine-run build/win64/bench/list_pane_wine_bench.exe   (or build/win)
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
-#include <vector>
 
+#include "bench/wine_bench_support.h"
 #include "listpane/item_commands.h"
 #include "listpane/item_editor.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/command_dispatch.h"
 #include "process/app_state.h"
-#include "scrollbar/scroll_bar_pane.h"
+#include "shell/command_ids.h"
 
 namespace {
 
@@ -33,39 +32,10 @@ constexpr int kPaneHeight = 670;
 
 HWND parentWindow = nullptr;
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-// A fresh category of kItems items of every state, some indented, with a
-// separator every 50 rows; everything unselected, the focus on row 0.
+// A fresh category of kItems items (bench::FillBenchCategory), only the
+// focus row 0 selected.
 void FillCategory() {
-    AppStore.FreeAllCategories();
-    Category category;
-    category.name = "bench";
-    category.items.resize(kItems);
-    for (int i = 0; i < kItems; ++i) {
-        Item& item = category.items[static_cast<std::size_t>(i)];
-        if (i % 50 == 49) {
-            item.text = std::string(40, '-');
-            item.state = ItemState::Separator;
-            continue;
-        }
-        item.text = "項目 " + std::to_string(i) + " のテキスト";
-        item.state = static_cast<ItemState>(i % 6);
-        item.indent = i % 4;
-    }
-    AppStore.InsertCategory(std::move(category), 0);
-    AppStore.currentCategory = 0;
-    AppStore.currentItems = AppStore.FindCategoryItems(0);
-    AppStore.itemCount = kItems;
-    AppStore.focusIndex = 0;
-    AppStore.anchorIndex = 0;
-    AppStore.topIndex = 0;
+    bench::FillBenchCategory(kItems);
     SelectItemRange(AppStore.currentItems, 0, 0);
     UpdateListScroll(0);
 }
@@ -77,20 +47,9 @@ void SelectRange(int first, int last, int focus) {
     UpdateListScroll(1);
 }
 
-double Now() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 void Repaint() {
     UpdateWindow(ListPaneHandle);
-    Pump();
+    bench::Pump();
     UpdateWindow(ListPaneHandle);
 }
 
@@ -130,47 +89,9 @@ void SetShift(bool down) {
     SetKeyboardState(keys);
 }
 
-// Runs setup (untimed), then action and the repaint it caused (timed).
 void Measure(const char* name, const std::function<void()>& setup,
              const std::function<void()>& action) {
-    std::vector<double> times;
-    for (int run = 0; run < kRuns; ++run) {
-        setup();
-        Repaint();
-        const double start = Now();
-        action();
-        Repaint();
-        times.push_back(Now() - start);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-46s %8.2f ms %8.2f ms%s\n", name, times[times.size() / 2], times.back(),
-                times[times.size() / 2] < 16.0 ? "" : "   <-- over 16 ms");
-}
-
-bool CreateWindows() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!RegisterListPaneClass(instance) || !RegisterScrollBarPane(instance)) {
-        return false;
-    }
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "ListPaneBenchParent";
-    if (!RegisterClassExA(&wc)) {
-        return false;
-    }
-    parentWindow =
-        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                        kPaneWidth + 20, kPaneHeight + 20, nullptr, nullptr, instance, nullptr);
-    if (parentWindow == nullptr || !CreateListPane(parentWindow)) {
-        return false;
-    }
-    MainFrameHandle = parentWindow;
-    MoveWindow(ListPaneHandle, 10, 10, kPaneWidth, kPaneHeight, FALSE);
-    SetFocus(ListPaneHandle);
-    return true;
+    bench::Measure(bench::Timing{kRuns, 46, 16, Repaint}, name, setup, action);
 }
 
 }  // namespace
@@ -182,10 +103,14 @@ int main() {
     dragThresholdX = 4;
     dragThresholdY = 4;
     wheelScrollLines = 3;
-    if (!CreateWindows()) {
+    parentWindow = bench::CreateListPaneHost("ListPaneBenchParent",
+                                             static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                                             kPaneWidth, kPaneHeight);
+    if (parentWindow == nullptr) {
         std::fprintf(stderr, "list_pane_wine_bench: the windows could not be made\n");
         return 1;
     }
+    SetFocus(ListPaneHandle);
     const auto fresh = [] { FillCategory(); };
     const auto middle = [] {
         FillCategory();
@@ -270,7 +195,7 @@ int main() {
     };
     const auto editing = [middle] {
         middle();
-        Command(41202);
+        Command(kCmdEditItem);
     };
     struct CommandCase {
         const char* name;
@@ -278,40 +203,40 @@ int main() {
         std::function<void()> setup;
     };
     const CommandCase commands[] = {
-        {"41201 Ctrl+N new item at the focus row", 41201, middle},
-        {"41202 Enter opens the editor", 41202, middle},
-        {"41202 Enter stores the edit", 41202, editing},
-        {"41203 Space checks one", 41203, middle},
-        {"41203 Space with CheckMoveDown (sinks)", 41203, sinking},
-        {"41203 Space checks 100,000 selected", 41203, all},
-        {"41204 Ctrl+X cuts 1,000", 41204, block},
-        {"41205 Ctrl+C copies 100,000", 41205, all},
-        {"41206 Ctrl+V pastes one line", 41206,
+        {"41201 Ctrl+N new item at the focus row", kCmdNewItem, middle},
+        {"41202 Enter opens the editor", kCmdEditItem, middle},
+        {"41202 Enter stores the edit", kCmdEditItem, editing},
+        {"41203 Space checks one", kCmdToggleCheck, middle},
+        {"41203 Space with CheckMoveDown (sinks)", kCmdToggleCheck, sinking},
+        {"41203 Space checks 100,000 selected", kCmdToggleCheck, all},
+        {"41204 Ctrl+X cuts 1,000", kCmdCut, block},
+        {"41205 Ctrl+C copies 100,000", kCmdCopy, all},
+        {"41206 Ctrl+V pastes one line", kCmdPaste,
          [middle] {
              middle();
              PutTextOnClipboard("\x81\xA0pasted line\r\n");
          }},
-        {"41207 Delete one", 41207, middle},
-        {"41207 Delete 1,000", 41207, block},
-        {"41208 Ctrl+D cancels 100,000 selected", 41208, all},
-        {"41209 Ctrl+B emphasises 100,000 selected", 41209, all},
-        {"41210 Ctrl+L separator at the focus row", 41210, middle},
-        {"41211 Tab indents 100,000 selected", 41211, all},
-        {"41212 Shift+Tab outdents 100,000 selected", 41212, all},
-        {"41213 Ctrl+A selects all", 41213, fresh},
-        {"41214 Ctrl+Q selects the checked", 41214, fresh},
-        {"41215 Ctrl+W selects the unchecked", 41215, fresh},
-        {"41216 Ctrl+R selects the cancelled", 41216, fresh},
-        {"41217 Ctrl+T selects the emphasised", 41217, fresh},
-        {"41218 Ctrl+Shift+Q checks all", 41218, fresh},
-        {"41219 Ctrl+Shift+W unchecks all", 41219, fresh},
-        {"41220 Ctrl+Shift+E inverts every check", 41220, fresh},
-        {"41221 Ctrl+Shift+R clears every cancel", 41221, fresh},
-        {"41222 Ctrl+Shift+T clears every emphasis", 41222, fresh},
-        {"41223 Alt+Up moves 1,000 up", 41223, block},
-        {"41224 Alt+Down moves 1,000 down", 41224, block},
-        {"41225 Ctrl+Shift+X cuts 1,000 as text", 41225, block},
-        {"41226 Ctrl+Shift+C copies 100,000 as text", 41226, all},
+        {"41207 Delete one", kCmdDeleteItems, middle},
+        {"41207 Delete 1,000", kCmdDeleteItems, block},
+        {"41208 Ctrl+D cancels 100,000 selected", kCmdToggleStrike, all},
+        {"41209 Ctrl+B emphasises 100,000 selected", kCmdToggleBold, all},
+        {"41210 Ctrl+L separator at the focus row", kCmdNewSeparator, middle},
+        {"41211 Tab indents 100,000 selected", kCmdIndent, all},
+        {"41212 Shift+Tab outdents 100,000 selected", kCmdOutdent, all},
+        {"41213 Ctrl+A selects all", kCmdSelectAll, fresh},
+        {"41214 Ctrl+Q selects the checked", kCmdSelectChecked, fresh},
+        {"41215 Ctrl+W selects the unchecked", kCmdSelectUnchecked, fresh},
+        {"41216 Ctrl+R selects the cancelled", kCmdSelectStrike, fresh},
+        {"41217 Ctrl+T selects the emphasised", kCmdSelectBold, fresh},
+        {"41218 Ctrl+Shift+Q checks all", kCmdCheckAll, fresh},
+        {"41219 Ctrl+Shift+W unchecks all", kCmdUncheckAll, fresh},
+        {"41220 Ctrl+Shift+E inverts every check", kCmdInvertChecks, fresh},
+        {"41221 Ctrl+Shift+R clears every cancel", kCmdClearStrike, fresh},
+        {"41222 Ctrl+Shift+T clears every emphasis", kCmdClearBold, fresh},
+        {"41223 Alt+Up moves 1,000 up", kCmdMoveItemsUp, block},
+        {"41224 Alt+Down moves 1,000 down", kCmdMoveItemsDown, block},
+        {"41225 Ctrl+Shift+X cuts 1,000 as text", kCmdCutText, block},
+        {"41226 Ctrl+Shift+C copies 100,000 as text", kCmdCopyText, all},
     };
     for (const CommandCase& c : commands) {
         const int id = c.id;

@@ -17,7 +17,8 @@ ItemList MakeItems() {
     ItemList list;
     list.reserve(kItemCount);
     for (int i = 0; i < kItemCount; ++i) {
-        list.push_back(Item{"to-do item number " + std::to_string(i), ItemState::Normal, i % 3});
+        list.push_back(Item{"to-do item number " + std::to_string(i), ItemState::Normal,
+                            static_cast<std::int16_t>(i % 3)});
     }
     return list;
 }

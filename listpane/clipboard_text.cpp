@@ -14,7 +14,7 @@ constexpr std::size_t kMarkerBytes = 2;
 constexpr std::size_t kLineEndBytes = 2;
 
 std::size_t IndentOf(const Item& item) {
-    return static_cast<std::size_t>(std::clamp(item.indent, 0, kMaxIndent));
+    return static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent));
 }
 
 std::size_t LineBytes(const Item& item, MarkerUse markers) {
@@ -71,7 +71,7 @@ bool ParseClipboardItems(std::string_view text, int separatorLength, std::vector
             if (ParseStateMarker(body, item.state)) {
                 body.remove_prefix(kMarkerBytes);
             }
-            item.text = std::string(body);
+            item.text = body;
             if (IsSeparatorText(item.text)) {
                 item.text = separator;
                 item.state = ItemState::Separator;

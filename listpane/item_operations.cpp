@@ -71,7 +71,7 @@ NewItemOutcome AddNewItem(ListStore& store, int reference, NewItemKind kind,
     }
     if (InsertItem(store.currentItems, item, position) != 1) {
         if (failedText != nullptr) {
-            failedText->swap(item.text);
+            *failedText = item.text.str();
         }
         return NewItemOutcome::OutOfMemory;
     }

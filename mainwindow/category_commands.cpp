@@ -16,14 +16,13 @@
 #include "mainwindow/offscreen.h"
 #include "process/app_state.h"
 #include "process/error_report.h"
+#include "shell/command_ids.h"
 #include "store/cp932.h"
 
 namespace tessel {
 namespace {
 
 constexpr int kRenameBoxId = 200;
-// The command that renames the current category; NewCategory posts it.
-constexpr WPARAM kRenameCategoryCommand = 41102;
 
 // The rename box: at most one, between BeginCategoryRename and
 // EndCategoryRename.
@@ -254,7 +253,7 @@ int NewCategory() {
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     SelectCategory(AppStore.categoryCount - 1);
     if (MainFrameHandle != nullptr) {
-        PostMessageA(MainFrameHandle, WM_COMMAND, kRenameCategoryCommand, 0);
+        PostMessageA(MainFrameHandle, WM_COMMAND, kCmdRenameCategory, 0);
     }
     return 1;
 }

@@ -7,10 +7,10 @@
 #include "listpane/item_editor.h"
 #include "mainwindow/category_bar.h"
 #include "mainwindow/category_commands.h"
-#include "mainwindow/command_ids.h"
 #include "mainwindow/command_table.h"
 #include "process/app_state.h"
 #include "process/data_files.h"
+#include "shell/command_ids.h"
 #include "shell/window_visibility.h"
 
 namespace tessel {
@@ -66,7 +66,7 @@ constexpr std::array<Handler, static_cast<std::size_t>(CommandOp::Count)> kHandl
     /* NewCategory */ [](HWND, int) { NewCategory(); },
     /* RenameCategory */ [](HWND, int) { BeginCategoryRename(AppStore.currentCategory); },
     /* DeleteCategory */ [](HWND, int) { DeleteCategory(AppStore.currentCategory); },
-    /* SelectCategoryNumber */ [](HWND, int id) { SelectCategory(id - kCmdSelectFirstCategory); },
+    /* SelectCategoryNumber */ [](HWND, int id) { SelectCategory(id - kCmdSelectCategory1); },
     /* PreviousCategory */ [](HWND, int) { SelectCategory(AppStore.currentCategory - 1); },
     /* NextCategory */ [](HWND, int) { SelectCategory(AppStore.currentCategory + 1); },
     /* MoveCategoryLeft */ [](HWND, int) { MoveCategory(CategoryDirection::Left); },

@@ -36,7 +36,7 @@ enum class CommandOp : std::uint8_t {
     NewCategory,
     RenameCategory,
     DeleteCategory,
-    SelectCategoryNumber,  // category (identifier - 41104)
+    SelectCategoryNumber,  // category (identifier - kCmdSelectCategory1)
     PreviousCategory,
     NextCategory,
     MoveCategoryLeft,

@@ -9,7 +9,6 @@
 #include "listpane/list_pane.h"
 #include "mainwindow/category_bar.h"
 #include "mainwindow/category_commands.h"
-#include "mainwindow/command_ids.h"
 #include "mainwindow/frame_resize.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/frame_zones.h"
@@ -17,13 +16,11 @@
 #include "process/app_state.h"
 #include "process/data_files.h"
 #include "process/error_report.h"
+#include "shell/command_ids.h"
 #include "shell/window_visibility.h"
 
 namespace tessel {
 namespace {
-
-// The command that renames the current category (a double click on a tab).
-constexpr WPARAM kRenameCategoryCommand = 41102;
 
 SIZE ClientSize(HWND window) {
     RECT client{};
@@ -323,7 +320,7 @@ void OnFrameLButtonDblClk(HWND window, int x, int y) {
         HoldArrow(window, arrow);
     } else {
         // The first click has already made the tab under the mouse current.
-        PostMessageA(window, WM_COMMAND, kRenameCategoryCommand, 0);
+        PostMessageA(window, WM_COMMAND, kCmdRenameCategory, 0);
     }
 }
 

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "drawing/gdi_handles.h"
+#include "process/program_title.h"
 
 namespace tessel {
 
 inline constexpr char kMainFrameClass[] = "TesselListMainFrame";
-inline constexpr char kProgramTitle[] = "てっせるリスト";
 
 // Timers of the main window.
 inline constexpr UINT_PTR kTrayRetryTimer = 100;    // 1000 ms, re-adds the tray icon
@@ -23,9 +23,6 @@ inline constexpr UINT kArrowRepeatPeriod = 20;
 inline constexpr UINT kHoverLeavePeriod = 100;
 // Further attempts to add the tray icon after a failure.
 inline constexpr int kTrayRetryLimit = 3;
-
-// The tray icon's callback message.
-inline constexpr UINT kTrayCallbackMessage = 0x800B;
 
 // The window text: the current category's name, or the program's title
 // when there is no category. At most 255 bytes.

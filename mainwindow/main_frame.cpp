@@ -10,7 +10,6 @@
 #include "mainwindow/category_bar.h"
 #include "mainwindow/category_commands.h"
 #include "mainwindow/command_dispatch.h"
-#include "mainwindow/command_ids.h"
 #include "mainwindow/frame_mouse.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/offscreen.h"
@@ -18,7 +17,9 @@
 #include "process/app_state.h"
 #include "process/data_files.h"
 #include "process/error_report.h"
+#include "process/program_title.h"
 #include "resources/resource_ids.h"
+#include "shell/command_ids.h"
 #include "shell/hot_key.h"
 #include "shell/tray_icon.h"
 #include "shell/window_visibility.h"
@@ -286,8 +287,6 @@ LRESULT OnTimer(HWND window, WPARAM id) {
     return 0;
 }
 
-static_assert(kTrayCallbackMessage == kTrayNotifyMessage);
-
 // The tray icon's mouse; its right button opens the tray menu at the cursor.
 LRESULT OnTrayCallback(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (OnTrayNotify(window, wParam, lParam)) {
@@ -301,7 +300,7 @@ LRESULT OnTrayCallback(HWND window, WPARAM wParam, LPARAM lParam) {
             return 0;
         case TrayNotifyResult::Default:
         default:
-            return DefWindowProcA(window, kTrayCallbackMessage, wParam, lParam);
+            return DefWindowProcA(window, kTrayNotifyMessage, wParam, lParam);
     }
 }
 
@@ -408,7 +407,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             OnHotKey(window, wParam);
             return 0;
-        case kTrayCallbackMessage:
+        case kTrayNotifyMessage:
             return OnTrayCallback(window, wParam, lParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);

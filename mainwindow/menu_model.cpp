@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "shell/accelerator_table.h"
+#include "shell/command_ids.h"
 
 namespace tessel {
 namespace {
@@ -56,35 +57,8 @@ constexpr char kUncheckAll[] =
 constexpr char kInvertChecks[] =
     "\x83\x60\x83\x46\x83\x62\x83\x4E\x82\xF0\x94\xBD\x93\x5D(&R)";  // チェックを反転(&R)
 
-constexpr int kCmdExit = 41001;
-constexpr int kCmdStayOnTop = 41004;
-constexpr int kCmdShowCategoryBar = 41005;
-constexpr int kCmdMoveDownOnCheck = 41006;
-constexpr int kCmdTrayMode = 41007;
-constexpr int kCmdNewCategory = 41101;
-constexpr int kCmdRenameCategory = 41102;
-constexpr int kCmdDeleteCategory = 41103;
-constexpr int kCmdFirstCategoryKey = 41104;  // Ctrl+1 .. Ctrl+0 for the first ten
-constexpr int kCategoryKeys = 10;
-constexpr int kCmdNewItem = 41201;
-constexpr int kCmdChangeText = 41202;
-constexpr int kCmdCut = 41204;
-constexpr int kCmdCopy = 41205;
-constexpr int kCmdPaste = 41206;
-constexpr int kCmdDelete = 41207;
-constexpr int kCmdCancel = 41208;
-constexpr int kCmdEmphasise = 41209;
-constexpr int kCmdSeparator = 41210;
-constexpr int kCmdSelectAll = 41213;
-constexpr int kCmdSelectChecked = 41214;
-constexpr int kCmdSelectUnchecked = 41215;
-constexpr int kCmdSelectCancelled = 41216;
-constexpr int kCmdSelectEmphasised = 41217;
-constexpr int kCmdCheckAll = 41218;
-constexpr int kCmdUncheckAll = 41219;
-constexpr int kCmdInvertChecks = 41220;
-constexpr int kCmdNoCancelled = 41221;
-constexpr int kCmdNoEmphasis = 41222;
+// Ctrl+1 .. Ctrl+0 name the first ten categories.
+constexpr int kCategoryKeys = kCmdSelectCategory10 - kCmdSelectCategory1 + 1;
 
 unsigned GreyedIf(bool condition) {
     return condition ? kMenuGreyed : 0;
@@ -110,7 +84,7 @@ class MenuWriter {
     MenuEntry Category(int position, std::string_view name, bool current) const {
         MenuEntry entry;
         entry.text = position < kCategoryKeys
-                         ? MenuText(kCmdFirstCategoryKey + position, name, dispMenuKey_, keyName_)
+                         ? MenuText(kCmdSelectCategory1 + position, name, dispMenuKey_, keyName_)
                          : std::string(name);
         entry.id = position + 1;
         entry.flags = current ? kMenuRadio : 0;
@@ -197,10 +171,11 @@ MenuModel FrameMenu(const ListStore& store, const SystemSettings& settings,
         MenuWriter::Separator(),
         MenuWriter::Submenu(kSelectCategory, GreyedIf(noCategory), CategoryEntries(store, w)),
         MenuWriter::Separator(),
-        w.Command(kCmdStayOnTop, kStayOnTop, CheckedIf(settings.WindowTop == 1)),
-        w.Command(kCmdShowCategoryBar, kShowCategoryBar, CheckedIf(settings.DispCategory == 1)),
-        w.Command(kCmdMoveDownOnCheck, kMoveDownOnCheck, CheckedIf(settings.CheckMoveDown == 1)),
-        w.Command(kCmdTrayMode, kUseTray, CheckedIf(settings.TaskTray == 1)),
+        w.Command(kCmdToggleTopmost, kStayOnTop, CheckedIf(settings.WindowTop == 1)),
+        w.Command(kCmdToggleCategoryBar, kShowCategoryBar, CheckedIf(settings.DispCategory == 1)),
+        w.Command(kCmdToggleCheckMoveDown, kMoveDownOnCheck,
+                  CheckedIf(settings.CheckMoveDown == 1)),
+        w.Command(kCmdToggleTrayMode, kUseTray, CheckedIf(settings.TaskTray == 1)),
         MenuWriter::Separator(),
         w.Command(kCmdExit, kExit, 0),
     };
@@ -209,7 +184,7 @@ MenuModel FrameMenu(const ListStore& store, const SystemSettings& settings,
 MenuModel TrayMenu(const SystemSettings& settings, const KeyNamer& keyName) {
     const MenuWriter w(settings.DispMenuKey, keyName);
     return {
-        w.Command(kCmdTrayMode, kUseTray, CheckedIf(settings.TaskTray == 1)),
+        w.Command(kCmdToggleTrayMode, kUseTray, CheckedIf(settings.TaskTray == 1)),
         MenuWriter::Separator(),
         w.Command(kCmdExit, kExit, 0),
     };
@@ -225,27 +200,28 @@ MenuModel ItemMenu(const ListStore& store, int position, bool clipboardHasText,
         MenuWriter::Separator(),
         w.Command(kCmdSelectChecked, kSelectChecked, n),
         w.Command(kCmdSelectUnchecked, kSelectUnchecked, n),
-        w.Command(kCmdSelectCancelled, kSelectCancelled, n),
-        w.Command(kCmdSelectEmphasised, kSelectEmphasised, n),
+        w.Command(kCmdSelectStrike, kSelectCancelled, n),
+        w.Command(kCmdSelectBold, kSelectEmphasised, n),
     };
     MenuModel allItems{
         w.Command(kCmdCheckAll, kCheckAll, 0),         w.Command(kCmdUncheckAll, kUncheckAll, 0),
-        w.Command(kCmdInvertChecks, kInvertChecks, 0), w.Command(kCmdNoCancelled, kUncancel, 0),
-        w.Command(kCmdNoEmphasis, kUnemphasise, 0),
+        w.Command(kCmdInvertChecks, kInvertChecks, 0), w.Command(kCmdClearStrike, kUncancel, 0),
+        w.Command(kCmdClearBold, kUnemphasise, 0),
     };
     return {
         w.Command(kCmdNewItem, kNewItem, 0),
-        w.Command(kCmdChangeText, kChangeText, GreyedIf(item.textGreyed)),
+        w.Command(kCmdEditItem, kChangeText, GreyedIf(item.textGreyed)),
         MenuWriter::Separator(),
         w.Command(kCmdCut, kCut, n),
         w.Command(kCmdCopy, kCopy, n),
         w.Command(kCmdPaste, kPaste, GreyedIf(!clipboardHasText)),
-        w.Command(kCmdDelete, kDelete, n),
+        w.Command(kCmdDeleteItems, kDelete, n),
         MenuWriter::Separator(),
-        w.Command(kCmdCancel, item.cancelled ? kUncancel : kCancel, GreyedIf(item.stylesGreyed)),
-        w.Command(kCmdEmphasise, item.emphasised ? kUnemphasise : kEmphasise,
+        w.Command(kCmdToggleStrike, item.cancelled ? kUncancel : kCancel,
                   GreyedIf(item.stylesGreyed)),
-        w.Command(kCmdSeparator, kSeparator, 0),
+        w.Command(kCmdToggleBold, item.emphasised ? kUnemphasise : kEmphasise,
+                  GreyedIf(item.stylesGreyed)),
+        w.Command(kCmdNewSeparator, kSeparator, 0),
         MenuWriter::Separator(),
         MenuWriter::Submenu(kSelection, n, std::move(selection)),
         MenuWriter::Submenu(kAllItems, n, std::move(allItems)),

@@ -3,16 +3,11 @@
 #include <cstdio>
 #include <iterator>
 
+#include "process/program_title.h"
 #include "store/cp932.h"
 
 namespace tessel {
 namespace {
-
-// The texts are cp932 bytes, spelled as escapes so that every compiler of
-// the portable code produces the same bytes; each stands under its words.
-
-// てっせるリスト
-constexpr char kProgramTitle[] = "\x82\xC4\x82\xC1\x82\xB9\x82\xE9\x83\x8A\x83\x58\x83\x67";
 
 std::string FitBuffer(std::string text) {
     std::string_view fitted = Cp932Prefix(text, kErrorBufferBytes - 1);
@@ -25,6 +20,8 @@ struct ErrorEntry {
     const char* message;
 };
 
+// The texts are cp932 bytes, spelled as escapes so that every compiler of
+// the portable code produces the same bytes; each stands under its words.
 // Every message but the last warns of a cause outside the program; the
 // last (901) is a fault of the program and shows the stop sign.
 constexpr ErrorEntry kErrorTable[] = {

@@ -1,58 +1,66 @@
 #include "shell/accelerator_table.h"
 
+#include "shell/command_ids.h"
 #include "shell/hot_key_code.h"
 
 namespace tessel {
 
 // clang-format off
 const std::array<Shortcut, kShortcutCount> kShortcuts{{
-    {41001, 0x0473},  // Alt+F4: exit
-    {41002, 0x007A},  // F11: maximise or restore
-    {41003, 0x007B},  // F12: hide
-    {41004, 0x0454},  // Alt+T: stay on top
-    {41005, 0x0443},  // Alt+C: category bar
-    {41006, 0x044D},  // Alt+M: move down on check
-    {41007, 0x0449},  // Alt+I: tray mode
-    {41008, 0x0420},  // Alt+Space: frame menu
-    {41009, 0x0153},  // Ctrl+S: save
-    {41101, 0x034E},  // Ctrl+Shift+N: new category
-    {41102, 0x0071},  // F2: rename category
-    {41103, 0x112E},  // Ctrl+Delete: delete category
-    {41104, 0x0131}, {41105, 0x0132}, {41106, 0x0133}, {41107, 0x0134}, {41108, 0x0135},
-    {41109, 0x0136}, {41110, 0x0137}, {41111, 0x0138}, {41112, 0x0139},
-    {41113, 0x0130},  // Ctrl+0: the tenth category
-    {41114, 0x1025},  // Left: previous category
-    {41115, 0x1027},  // Right: next category
-    {41116, 0x1125},  // Ctrl+Left: move category left
-    {41117, 0x1127},  // Ctrl+Right: move category right
-    {41118, 0x1425},  // Alt+Left: scroll the bar left
-    {41119, 0x1427},  // Alt+Right: scroll the bar right
-    {41201, 0x014E},  // Ctrl+N: new item
-    {41202, 0x000D},  // Enter: edit
-    {41203, 0x0020},  // Space: check
-    {41204, 0x0158},  // Ctrl+X: cut
-    {41205, 0x0143},  // Ctrl+C: copy
-    {41206, 0x0156},  // Ctrl+V: paste
-    {41207, 0x102E},  // Delete: delete items
-    {41208, 0x0144},  // Ctrl+D: cancelled
-    {41209, 0x0142},  // Ctrl+B: emphasised
-    {41210, 0x014C},  // Ctrl+L: separator
-    {41211, 0x0009},  // Tab: indent
-    {41212, 0x0209},  // Shift+Tab: outdent
-    {41213, 0x0141},  // Ctrl+A: select all
-    {41214, 0x0151},  // Ctrl+Q: select checked
-    {41215, 0x0157},  // Ctrl+W: select unchecked
-    {41216, 0x0152},  // Ctrl+R: select cancelled
-    {41217, 0x0154},  // Ctrl+T: select emphasised
-    {41218, 0x0351},  // Ctrl+Shift+Q: check all
-    {41219, 0x0357},  // Ctrl+Shift+W: uncheck all
-    {41220, 0x0345},  // Ctrl+Shift+E: invert checks
-    {41221, 0x0352},  // Ctrl+Shift+R: no cancelled style
-    {41222, 0x0354},  // Ctrl+Shift+T: no emphasis
-    {41223, 0x1426},  // Alt+Up: items up
-    {41224, 0x1428},  // Alt+Down: items down
-    {41225, 0x0358},  // Ctrl+Shift+X: cut as plain text
-    {41226, 0x0343},  // Ctrl+Shift+C: copy as plain text
+    {kCmdExit, 0x0473},                 // Alt+F4
+    {kCmdToggleMaximised, 0x007A},      // F11
+    {kCmdHide, 0x007B},                 // F12
+    {kCmdToggleTopmost, 0x0454},        // Alt+T
+    {kCmdToggleCategoryBar, 0x0443},    // Alt+C
+    {kCmdToggleCheckMoveDown, 0x044D},  // Alt+M
+    {kCmdToggleTrayMode, 0x0449},       // Alt+I
+    {kCmdFrameMenu, 0x0420},            // Alt+Space
+    {kCmdSaveList, 0x0153},             // Ctrl+S
+    {kCmdNewCategory, 0x034E},          // Ctrl+Shift+N
+    {kCmdRenameCategory, 0x0071},       // F2
+    {kCmdDeleteCategory, 0x112E},       // Ctrl+Delete
+    {kCmdSelectCategory1, 0x0131},      // Ctrl+1
+    {kCmdSelectCategory2, 0x0132},      // Ctrl+2
+    {kCmdSelectCategory3, 0x0133},      // Ctrl+3
+    {kCmdSelectCategory4, 0x0134},      // Ctrl+4
+    {kCmdSelectCategory5, 0x0135},      // Ctrl+5
+    {kCmdSelectCategory6, 0x0136},      // Ctrl+6
+    {kCmdSelectCategory7, 0x0137},      // Ctrl+7
+    {kCmdSelectCategory8, 0x0138},      // Ctrl+8
+    {kCmdSelectCategory9, 0x0139},      // Ctrl+9
+    {kCmdSelectCategory10, 0x0130},     // Ctrl+0
+    {kCmdPreviousCategory, 0x1025},     // Left
+    {kCmdNextCategory, 0x1027},         // Right
+    {kCmdMoveCategoryLeft, 0x1125},     // Ctrl+Left
+    {kCmdMoveCategoryRight, 0x1127},    // Ctrl+Right
+    {kCmdScrollBarLeft, 0x1425},        // Alt+Left
+    {kCmdScrollBarRight, 0x1427},       // Alt+Right
+    {kCmdNewItem, 0x014E},              // Ctrl+N
+    {kCmdEditItem, 0x000D},             // Enter
+    {kCmdToggleCheck, 0x0020},          // Space
+    {kCmdCut, 0x0158},                  // Ctrl+X
+    {kCmdCopy, 0x0143},                 // Ctrl+C
+    {kCmdPaste, 0x0156},                // Ctrl+V
+    {kCmdDeleteItems, 0x102E},          // Delete
+    {kCmdToggleStrike, 0x0144},         // Ctrl+D
+    {kCmdToggleBold, 0x0142},           // Ctrl+B
+    {kCmdNewSeparator, 0x014C},         // Ctrl+L
+    {kCmdIndent, 0x0009},               // Tab
+    {kCmdOutdent, 0x0209},              // Shift+Tab
+    {kCmdSelectAll, 0x0141},            // Ctrl+A
+    {kCmdSelectChecked, 0x0151},        // Ctrl+Q
+    {kCmdSelectUnchecked, 0x0157},      // Ctrl+W
+    {kCmdSelectStrike, 0x0152},         // Ctrl+R
+    {kCmdSelectBold, 0x0154},           // Ctrl+T
+    {kCmdCheckAll, 0x0351},             // Ctrl+Shift+Q
+    {kCmdUncheckAll, 0x0357},           // Ctrl+Shift+W
+    {kCmdInvertChecks, 0x0345},         // Ctrl+Shift+E
+    {kCmdClearStrike, 0x0352},          // Ctrl+Shift+R
+    {kCmdClearBold, 0x0354},            // Ctrl+Shift+T
+    {kCmdMoveItemsUp, 0x1426},          // Alt+Up
+    {kCmdMoveItemsDown, 0x1428},        // Alt+Down
+    {kCmdCutText, 0x0358},              // Ctrl+Shift+X
+    {kCmdCopyText, 0x0343},             // Ctrl+Shift+C
 }};
 // clang-format on
 

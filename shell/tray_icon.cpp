@@ -5,16 +5,13 @@
 
 #include "process/app_state.h"
 #include "resources/resource_ids.h"
+#include "shell/command_ids.h"
 #include "shell/hot_key.h"
 #include "shell/window_visibility.h"
 #include "store/cp932.h"
 
 namespace tessel {
 namespace {
-
-// What the main window's command handling understands.
-constexpr WPARAM kCmdShowWindow = 32780;
-constexpr WPARAM kCmdHideWindow = 41003;
 
 // The first version's tooltip field, terminating zero included.
 constexpr std::size_t kTrayTipBytes = 64;
@@ -52,8 +49,7 @@ NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip) {
 }
 
 int AddTrayIcon(HWND window, const char* tooltip) {
-    NOTIFYICONDATAA key = IconKey(window);
-    Shell_NotifyIconA(NIM_DELETE, &key);
+    RemoveTrayIcon(window);
     NOTIFYICONDATAA record = TrayIconRecord(window, tooltip);
     return Shell_NotifyIconA(NIM_ADD, &record) ? 1 : 0;
 }
@@ -68,7 +64,7 @@ void OnHotKey(HWND window, WPARAM id) {
         return;
     }
     if (AppSettings.TaskTray == 1) {
-        PostMessageA(window, WM_COMMAND, WindowShown == 1 ? kCmdHideWindow : kCmdShowWindow, 0);
+        PostMessageA(window, WM_COMMAND, WindowShown == 1 ? kCmdHide : kCmdShowWindow, 0);
     } else if (WindowShown == 0) {
         PostMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     } else if (GetForegroundWindow() == window) {

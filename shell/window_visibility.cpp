@@ -1,6 +1,7 @@
 #include "shell/window_visibility.h"
 
 #include "process/app_state.h"
+#include "process/program_title.h"
 #include "shell/tray_icon.h"
 
 namespace tessel {
@@ -8,10 +9,11 @@ namespace {
 
 VisibilityHost visibilityHost;
 
-constexpr char kTrayTooltip[] = "てっせるリスト";
-
-bool Resizing() {
-    return visibilityHost.sizingActive != nullptr && visibilityHost.sizingActive();
+// The main window, or null before it exists and while a hand-made resize
+// runs: showing, hiding and maximising wait for the resize to end.
+HWND MainWindowUnlessResizing() {
+    const bool resizing = visibilityHost.sizingActive != nullptr && visibilityHost.sizingActive();
+    return resizing ? nullptr : MainFrameHandle;
 }
 
 void BringForward(HWND window) {
@@ -48,7 +50,7 @@ void LeaveTrayMode(HWND window) {
 // taskbar drops its button.
 void EnterTrayMode(HWND window) {
     if (AppSettings.DispTrayIcon == 1) {
-        AddTrayIcon(window, kTrayTooltip);
+        AddTrayIcon(window, kProgramTitle);
     }
     ShowWindow(window, SW_HIDE);
     SetModeStyles(window, kTrayModeStyle, kTrayModeExStyle);
@@ -61,8 +63,8 @@ void SetVisibilityHost(const VisibilityHost& host) {
 }
 
 int ShowMainWindow() {
-    HWND window = MainFrameHandle;
-    if (Resizing() || window == nullptr) {
+    HWND window = MainWindowUnlessResizing();
+    if (window == nullptr) {
         return 0;
     }
     BringForward(window);
@@ -72,8 +74,8 @@ int ShowMainWindow() {
 }
 
 int HideMainWindow() {
-    HWND window = MainFrameHandle;
-    if (Resizing() || window == nullptr) {
+    HWND window = MainWindowUnlessResizing();
+    if (window == nullptr) {
         return 0;
     }
     WindowShown = 0;
@@ -82,8 +84,8 @@ int HideMainWindow() {
 }
 
 int ToggleMaximised() {
-    HWND window = MainFrameHandle;
-    if (Resizing() || window == nullptr) {
+    HWND window = MainWindowUnlessResizing();
+    if (window == nullptr) {
         return 0;
     }
     BringForward(window);

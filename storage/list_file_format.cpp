@@ -111,7 +111,7 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
                 continue;
             }
             Item item;
-            item.text = std::string(text.substr(2));
+            item.text = text.substr(2);
             if (IsSeparatorText(item.text)) {
                 item.text = separator;
                 state = ItemState::Separator;
@@ -138,7 +138,7 @@ std::string FormatListFile(const ListStore& store) {
     for (int i = 0; i < categoryCount && store.GetCategory(i, info); ++i) {
         total += (i > 0 ? kLineEnd.size() : 0) + info.name.size() + kLineEnd.size();
         for (const Item& item : *info.items) {
-            total += static_cast<std::size_t>(std::clamp(item.indent, 0, kMaxIndent)) + 2 +
+            total += static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)) + 2 +
                      item.text.size() + kLineEnd.size();
         }
     }
@@ -151,7 +151,7 @@ std::string FormatListFile(const ListStore& store) {
         out += info.name;
         out += kLineEnd;
         for (const Item& item : *info.items) {
-            out.append(static_cast<std::size_t>(std::clamp(item.indent, 0, kMaxIndent)), '\t');
+            out.append(static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)), '\t');
             out += StateMarker(item.state);
             out += item.text;
             out += kLineEnd;

@@ -145,6 +145,9 @@ void ListStore::RecalcTabWidth(int categorySpace) {
     totalTabWidth = static_cast<std::int32_t>(total);
 }
 
+// A long list moves and grows as whole records: keep them small.
+static_assert(sizeof(Item) == 32);
+
 // --- Items --------------------------------------------------------------------
 
 int InsertItem(ItemList* list, const Item& item, int position) {
@@ -152,10 +155,7 @@ int InsertItem(ItemList* list, const Item& item, int position) {
         return 0;
     }
     try {
-        return InsertItem(list,
-                          Item{std::string(Cp932Prefix(item.text, kMaxTextBytes)), item.state,
-                               item.indent, item.selected},
-                          position);
+        return InsertItem(list, Item(item), position);
     } catch (const std::bad_alloc&) {
         return 0;
     }
@@ -165,7 +165,6 @@ int InsertItem(ItemList* list, Item&& item, int position) {
     if (list == nullptr) {
         return 0;
     }
-    ClampText(item.text);
     try {
         const std::size_t index = InsertionIndex(position, list->size());
         // Item moves cannot throw, so a failed reallocation changes nothing.
@@ -179,9 +178,6 @@ int InsertItem(ItemList* list, Item&& item, int position) {
 int InsertItems(ItemList* list, std::vector<Item>&& items, int position) {
     if (list == nullptr) {
         return 0;
-    }
-    for (Item& item : items) {
-        ClampText(item.text);
     }
     try {
         const std::size_t index = InsertionIndex(position, list->size());
@@ -328,7 +324,7 @@ int FreeItems(ItemList* list) {
 
 // --- Text helpers ---------------------------------------------------------------
 
-bool IsSeparatorText(const std::string& text) {
+bool IsSeparatorText(std::string_view text) {
     // "-" is never a lead byte nor a trail byte in cp932, so a text of
     // dashes alone cannot hide a double-byte character.
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c == '-'; });

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "store/item_state.h"
+#include "store/item_text.h"
 
 namespace tessel {
 
@@ -21,10 +22,12 @@ inline constexpr std::size_t kMaxTextBytes = 255;
 // The deepest indent an item can have.
 inline constexpr int kMaxIndent = 100;
 
+// 32 bytes in all, the text's 24 included: a category of 100,000 items is one
+// block of 3.2 MB, with no allocation for a text of up to 22 bytes.
 struct Item {
-    std::string text;  // cp932, at most kMaxTextBytes; a separator holds "-" bytes
+    ItemText text;  // cp932, at most kMaxTextBytes; a separator holds "-" bytes
     ItemState state = ItemState::Normal;
-    std::int32_t indent = 0;  // 0..kMaxIndent
+    std::int16_t indent = 0;  // 0..kMaxIndent
     bool selected = false;    // part of the list pane's current selection
 };
 
@@ -128,7 +131,7 @@ int FreeItems(ItemList* list);
 // --- Text helpers ------------------------------------------------------------
 
 // True when text is not empty and every byte is "-" (no double-byte character).
-bool IsSeparatorText(const std::string& text);
+bool IsSeparatorText(std::string_view text);
 // Removes every leading TAB.
 void StripLeadingTabs(std::string& text);
 

@@ -85,36 +85,47 @@ print("median to first paint: program %.3f s, yardstick %.3f s, ratio %.2f" % (m
 '
 cmp -s "$folder/list.orig" "$folder/system/list.txt" || echo "note: list.txt was written back differently"
 
-# Memory at the first paint, with this list and with an empty one: what the
-# list costs the process, beside the file's size (median of three starts).
+# Memory at the first paint, with this list, with an empty one and with one
+# of a single line (which pays for the Japanese fonts, as every real list
+# does): what the list itself costs the process, beside the file's size
+# (medians of five starts). Wine answers no private bytes; the working set
+# is what it reports.
 empty=$(mktemp -d /tmp/tessel-speed-empty.XXXXXX)
-trap 'rm -rf "$folder" "$empty"' EXIT
-cp "$folder/TesselList.exe" "$empty/"
-mkdir "$empty/system"
+small=$(mktemp -d /tmp/tessel-speed-small.XXXXXX)
+trap 'rm -rf "$folder" "$empty" "$small"' EXIT
+for dir in "$empty" "$small"; do
+  cp "$folder/TesselList.exe" "$dir/"
+  mkdir "$dir/system"
+done
 : >"$empty/system/list.txt"
+head -c 1000 "$folder/list.orig" | head -n 2 >"$small/system/list.txt"
 cp "$folder/list.orig" "$folder/system/list.txt"
 memory_runs() {
-  local timer=$1 dir=$2 i
-  for i in 1 2 3; do
-    wine "$timer" memory "$(windows_path "$dir/TesselList.exe")" TesselListMainFrame "$(windows_path "$dir")"
+  local timer=$1 kind=$2 dir=$3 i
+  for i in 1 2 3 4 5; do
+    echo "$kind $(wine "$timer" memory "$(windows_path "$dir/TesselList.exe")" TesselListMainFrame \
+      "$(windows_path "$dir")" | tr -d '\r')"
   done
 }
 export -f memory_runs windows_path
-echo "memory at the first paint (working set, private bytes; median of 3):"
-scripts/with-display bash -c "memory_runs '$build/tests/e2e/tessel_startup_timer.exe' '$empty' | sed 's/^/empty /'
-  memory_runs '$build/tests/e2e/tessel_startup_timer.exe' '$folder' | sed 's/^/list /'" | tr -d '\r' |
+timer="$build/tests/e2e/tessel_startup_timer.exe"
+echo "memory at the first paint (working set, median of 5):"
+scripts/with-display bash -c "memory_runs '$timer' empty '$empty'; memory_runs '$timer' line '$small'
+  memory_runs '$timer' list '$folder'" |
   python3 -c '
 import statistics, sys
 size = int(sys.argv[1])
-rows = {"empty": [], "list": []}
+rows = {}
 for line in sys.stdin:
-    kind, ws, private = line.split()
-    rows[kind].append((int(ws), int(private)))
-med = {k: (statistics.median(w for w, _ in v), statistics.median(p for _, p in v)) for k, v in rows.items()}
+    kind, ws, _ = line.split()
+    rows.setdefault(kind, []).append(int(ws))
+med = {k: statistics.median(v) for k, v in rows.items()}
 mb = 1024 * 1024
-for k in ("empty", "list"):
-    print("%-5s list: working set %6.1f MB, private %6.1f MB" % (k, med[k][0] / mb, med[k][1] / mb))
-growth = med["list"][0] - med["empty"][0]
-print("growth for the list: %.1f MB working set (%.2f times the file of %.1f MB), %.1f MB private"
-      % (growth / mb, growth / size, size / mb, (med["list"][1] - med["empty"][1]) / mb))
+names = {"empty": "empty list.txt", "line": "one line", "list": "the list"}
+for k in ("empty", "line", "list"):
+    print("  %-15s %6.1f MB" % (names[k], med[k] / mb))
+for base in ("empty", "line"):
+    growth = med["list"] - med[base]
+    print("growth over %-15s %5.1f MB, %.2f times the file of %.1f MB"
+          % (names[base] + ":", growth / mb, growth / size, size / mb))
 ' "$(wc -c <"$folder/list.orig")"

@@ -56,10 +56,10 @@ class Commands : public FrameTest {
         return out;
     }
 
-    static std::string ItemText(int index) {
+    static std::string TextOf(int index) {
         Item item;
         GetItem(AppStore.currentItems, index, item);
-        return item.text;
+        return item.text.str();
     }
 
     static void Type(const std::string& text) {
@@ -178,7 +178,7 @@ TEST_F(Commands, EditorKeys) {
     SendMessageA(itemEditor, WM_KEYDOWN, VK_ESCAPE, 0);  // Esc: nothing kept
     PumpMessages();
     EXPECT_EQ(itemEditing, 0);
-    EXPECT_EQ(ItemText(0), "a");
+    EXPECT_EQ(TextOf(0), "a");
 
     Command(41202);
     SendMessageA(itemEditor, EM_SETSEL, 1, 1);
@@ -212,7 +212,7 @@ TEST_F(Commands, TypedTextStopsAt253AndAFullItemSurvivesAnEdit) {
     Type(std::string(300, 'x'));
     EXPECT_EQ(EditorText().size(), 253u);
     SendMessageA(itemEditor, WM_CHAR, '\r', 0);
-    EXPECT_EQ(ItemText(0), std::string(253, 'x'));
+    EXPECT_EQ(TextOf(0), std::string(253, 'x'));
 
     // A loaded item of 255 bytes, ending in a two-byte character.
     std::string full = std::string(253, 'y') + "あ";
@@ -221,7 +221,7 @@ TEST_F(Commands, TypedTextStopsAt253AndAFullItemSurvivesAnEdit) {
     Command(41202);
     EXPECT_EQ(EditorText(), full);
     SendMessageA(itemEditor, WM_CHAR, '\r', 0);
-    EXPECT_EQ(ItemText(1), full);
+    EXPECT_EQ(TextOf(1), full);
 }
 
 TEST_F(Commands, BoldItemEditsInBoldAndAResizeDiscards) {
@@ -240,7 +240,7 @@ TEST_F(Commands, BoldItemEditsInBoldAndAResizeDiscards) {
     SetWindowPos(frame_, nullptr, 0, 0, kWidth + 40, kHeight, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages();
     EXPECT_EQ(itemEditing, 0);
-    EXPECT_EQ(ItemText(4), "e");
+    EXPECT_EQ(TextOf(4), "e");
 }
 
 TEST_F(Commands, InputMethodStateCarriesFromEditToEdit) {

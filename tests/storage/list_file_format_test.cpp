@@ -289,7 +289,8 @@ TEST(ListFileWriteTest, RoundTripOfAConformingList) {
             if (i == 39) {
                 text = std::string(253, 'x');
             }
-            category.items.push_back(Item{text, i == 39 ? ItemState::Bold : state, (i * 7) % 101});
+            category.items.push_back(Item{text, i == 39 ? ItemState::Bold : state,
+                                          static_cast<std::int16_t>((i * 7) % 101)});
         }
         store.InsertCategory(std::move(category), -1);
     }

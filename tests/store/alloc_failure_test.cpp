@@ -80,7 +80,9 @@ TEST(AllocFailureTest, InsertItemFailsWithNothingChanged) {
             EXPECT_EQ(list[static_cast<std::size_t>(i)].text, std::to_string(i)) << nth;
         }
     }
-    EXPECT_GE(failures, 2);  // the text copy and the new buffer
+    // The new buffer; the text's copy comes from the store's text pool, which
+    // has blocks to spare by now.
+    EXPECT_GE(failures, 1);
 }
 
 TEST(AllocFailureTest, InsertItemsFailsWithNothingChanged) {

@@ -1,0 +1,139 @@
+// What the timed window programs under Wine share: the clock, the message
+// pump, the timing of an action with its repaint, a category of many items
+// and a plain window holding the real list pane.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "listpane/list_pane.h"
+#include "process/app_state.h"
+#include "scrollbar/scroll_bar_pane.h"
+
+namespace tessel::bench {
+
+// Milliseconds on the performance counter.
+inline double NowMs() {
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Handles every message waiting for this thread.
+inline void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// How a program times its actions.
+struct Timing {
+    int runs;
+    int nameWidth;      // of the name column
+    int limitMs;        // a median of this or more is marked
+    void (*repaint)();  // after the setup and after the action
+};
+
+// Runs setup (untimed, may be empty), then action and the repaint it caused
+// (timed), timing.runs times; prints the median and the slowest.
+inline void MeasureRuns(const Timing& timing, const char* name,
+                        const std::function<void(int run)>& setup,
+                        const std::function<void(int run)>& action) {
+    std::vector<double> times;
+    for (int run = 0; run < timing.runs; ++run) {
+        if (setup) {
+            setup(run);
+        }
+        timing.repaint();
+        const double start = NowMs();
+        action(run);
+        timing.repaint();
+        times.push_back(NowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    char over[32] = "";
+    if (median >= timing.limitMs) {
+        std::snprintf(over, sizeof over, "   <-- over %d ms", timing.limitMs);
+    }
+    std::printf("%-*s %8.2f ms %8.2f ms%s\n", timing.nameWidth, name, median, times.back(), over);
+}
+
+// The same for a setup and an action that do not need the run's number.
+inline void Measure(const Timing& timing, const char* name, const std::function<void()>& setup,
+                    const std::function<void()>& action) {
+    MeasureRuns(
+        timing, name, [&setup](int) { setup(); }, [&action](int) { action(); });
+}
+
+// The store as one category "bench" of count items of every state, some
+// indented, a separator every 50 rows; that category current, nothing
+// selected, the focus, anchor and top on row 0.
+inline void FillBenchCategory(int count) {
+    AppStore.FreeAllCategories();
+    Category category;
+    category.name = "bench";
+    category.items.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Item& item = category.items[static_cast<std::size_t>(i)];
+        if (i % 50 == 49) {
+            item.text = std::string(40, '-');
+            item.state = ItemState::Separator;
+        } else {
+            item.text = "項目 " + std::to_string(i) + " のテキスト";
+            item.state = static_cast<ItemState>(i % 6);
+            item.indent = i % 4;
+        }
+    }
+    AppStore.InsertCategory(std::move(category), 0);
+    AppStore.currentCategory = 0;
+    AppStore.currentItems = AppStore.FindCategoryItems(0);
+    AppStore.itemCount = count;
+    AppStore.focusIndex = 0;
+    AppStore.anchorIndex = 0;
+    AppStore.topIndex = 0;
+}
+
+// A visible popup window of class className (background may be null) that
+// holds the real list pane at (10, 10), paneWidth by paneHeight, and stands
+// in for the main window; null when something could not be made.
+inline HWND CreateListPaneHost(const char* className, HBRUSH background, int paneWidth,
+                               int paneHeight) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!RegisterListPaneClass(instance) || !RegisterScrollBarPane(instance)) {
+        return nullptr;
+    }
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hbrBackground = background;
+    wc.lpszClassName = className;
+    if (!RegisterClassExA(&wc)) {
+        return nullptr;
+    }
+    HWND host =
+        CreateWindowExA(0, className, "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                        paneWidth + 20, paneHeight + 20, nullptr, nullptr, instance, nullptr);
+    if (host == nullptr || !CreateListPane(host)) {
+        return nullptr;
+    }
+    MainFrameHandle = host;
+    MoveWindow(ListPaneHandle, 10, 10, paneWidth, paneHeight, FALSE);
+    return host;
+}
+
+}  // namespace tessel::bench
