@@ -67,16 +67,11 @@ bool ParseClipboardItems(std::string_view text, int separatorLength, std::vector
                 continue;
             }
             std::string_view body = line.View();
-            Item item;
-            if (ParseStateMarker(body, item.state)) {
+            ItemState state = ItemState::Normal;
+            if (ParseStateMarker(body, state)) {
                 body.remove_prefix(kMarkerBytes);
             }
-            item.text = body;
-            if (IsSeparatorText(item.text)) {
-                item.text = separator;
-                item.state = ItemState::Separator;
-            }
-            item.indent = line.tabs;
+            Item item = ItemFromLine(body, state, line.tabs, separator);
             item.selected = true;
             out.push_back(std::move(item));
         }

@@ -1,7 +1,5 @@
 #include "listpane/item_editor.h"
 
-#include <imm.h>
-
 #include <cstdio>
 #include <string>
 
@@ -12,6 +10,7 @@
 #include "listpane/list_pane.h"
 #include "process/app_state.h"
 #include "process/error_report.h"
+#include "process/input_method.h"
 
 namespace tessel {
 
@@ -47,26 +46,6 @@ void DestroyEditor() {
         HWND editor = itemEditor;
         itemEditor = nullptr;
         DestroyWindow(editor);
-    }
-}
-
-// The input method's open state goes from one edit to the next.
-void RestoreImeState() {
-    HIMC context = ImmGetContext(MainFrameHandle);
-    if (context != nullptr) {
-        ImmSetOpenStatus(context, rememberedImeOpen ? TRUE : FALSE);
-        ImmReleaseContext(MainFrameHandle, context);
-    }
-}
-
-void RememberAndCloseIme() {
-    HIMC context = ImmGetContext(MainFrameHandle);
-    if (context != nullptr) {
-        rememberedImeOpen = ImmGetOpenStatus(context) ? 1 : 0;
-        if (rememberedImeOpen == 1) {
-            ImmSetOpenStatus(context, FALSE);
-        }
-        ImmReleaseContext(MainFrameHandle, context);
     }
 }
 
@@ -223,8 +202,7 @@ int EndItemEdit(int commit) {
         DestroyEditor();
         return 0;
     }
-    Item probe;
-    if (!GetItem(AppStore.currentItems, Session.index, probe)) {
+    if (Session.index < 0 || Session.index >= CountItems(AppStore.currentItems)) {
         ReportUnreadableItem(Session.index);
         DestroyEditor();
         return 0;
@@ -234,9 +212,9 @@ int EndItemEdit(int commit) {
         DestroyEditor();
         return 0;
     }
-    std::string text = EditedItemText(typed, Session.original);
+    const std::string text = EditedItemText(typed, Session.original);
     if (text != item->text) {
-        item->text = std::move(text);
+        item->text = text;
     }
     DestroyEditor();
     return 1;

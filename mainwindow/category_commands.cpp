@@ -1,7 +1,5 @@
 #include "mainwindow/category_commands.h"
 
-#include <imm.h>
-
 #include <cstdio>
 #include <string>
 
@@ -16,6 +14,7 @@
 #include "mainwindow/offscreen.h"
 #include "process/app_state.h"
 #include "process/error_report.h"
+#include "process/input_method.h"
 #include "shell/command_ids.h"
 #include "store/cp932.h"
 
@@ -79,27 +78,6 @@ void ShowEmptyState() {
     AppStore.anchorIndex = -1;
     UpdateListScroll(0);
     InvalidateListPane();
-}
-
-// --- Input method -------------------------------------------------------------
-
-// The edit boxes share the main window's input context: each opens or closes
-// the input method as the last edit left it.
-void RestoreImeState() {
-    if (HIMC context = ImmGetContext(MainFrameHandle)) {
-        ImmSetOpenStatus(context, rememberedImeOpen != 0 ? TRUE : FALSE);
-        ImmReleaseContext(MainFrameHandle, context);
-    }
-}
-
-void RememberAndCloseIme() {
-    if (HIMC context = ImmGetContext(MainFrameHandle)) {
-        rememberedImeOpen = ImmGetOpenStatus(context) ? 1 : 0;
-        if (rememberedImeOpen != 0) {
-            ImmSetOpenStatus(context, FALSE);
-        }
-        ImmReleaseContext(MainFrameHandle, context);
-    }
 }
 
 // --- The rename box -------------------------------------------------------------

@@ -80,6 +80,19 @@ bool ParseStateMarker(std::string_view text, ItemState& state) {
     return false;
 }
 
+Item ItemFromLine(std::string_view body, ItemState state, int tabs,
+                  const std::string& separatorText) {
+    Item item;
+    item.text = body;
+    item.state = state;
+    item.indent = static_cast<std::int16_t>(tabs);
+    if (IsSeparatorText(item.text)) {
+        item.text = separatorText;
+        item.state = ItemState::Separator;
+    }
+    return item;
+}
+
 int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
                   const MeasureName& measure) {
     int result = 1;
@@ -110,15 +123,8 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
             if (items == nullptr) {
                 continue;
             }
-            Item item;
-            item.text = text.substr(2);
-            if (IsSeparatorText(item.text)) {
-                item.text = separator;
-                state = ItemState::Separator;
-            }
-            item.state = state;
-            item.indent = line.tabs;
-            if (InsertItem(items, std::move(item), -1) == 0) {
+            if (InsertItem(items, ItemFromLine(text.substr(2), state, line.tabs, separator), -1) ==
+                0) {
                 result = 0;
                 break;
             }

@@ -34,6 +34,13 @@ using MeasureName = std::function<int(std::string_view name)>;
 int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
                   const MeasureName& measure);
 
+// The item a line stands for, the marker already read into state (Normal
+// for a clipboard line without one): body is the text behind the marker, and
+// a body of dashes becomes a separator of separatorText. Both readers of item
+// lines, list.txt and the clipboard, make their items here.
+Item ItemFromLine(std::string_view body, ItemState state, int tabs,
+                  const std::string& separatorText);
+
 // The whole file for the store, byte for byte.
 std::string FormatListFile(const ListStore& store);
 

@@ -148,12 +148,6 @@ std::string operator+(const std::string& a, const ItemText& b) {
     return joined;
 }
 
-std::string operator+(const ItemText& a, const std::string& b) {
-    std::string joined = a.str();
-    joined += b;
-    return joined;
-}
-
 TextPoolUse CurrentTextPoolUse() {
     return Pool().Use();
 }

@@ -119,7 +119,6 @@ class ItemText {
 
 std::ostream& operator<<(std::ostream& out, const ItemText& text);
 std::string operator+(const std::string& a, const ItemText& b);
-std::string operator+(const ItemText& a, const std::string& b);
 
 // What the pool holds now, for tests and measurements: blocks handed out,
 // and bytes taken from the system in chunks.

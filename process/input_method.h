@@ -1,0 +1,13 @@
+// The input method's open state, carried from one in-place edit (an item's
+// text, a category's name) to the next through rememberedImeOpen. Both edit
+// boxes share the main window's input context.
+#pragma once
+
+namespace tessel {
+
+// Opens or closes the input method as the last edit left it.
+void RestoreImeState();
+// Remembers whether the input method is open, then closes it.
+void RememberAndCloseIme();
+
+}  // namespace tessel
