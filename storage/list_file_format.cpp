@@ -1,8 +1,10 @@
 #include "storage/list_file_format.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 #include <utility>
+#include <vector>
 
 #include "storage/list_line.h"
 
@@ -82,16 +84,37 @@ bool ParseStateMarker(std::string_view text, ItemState& state) {
 
 Item ItemFromLine(std::string_view body, ItemState state, int tabs,
                   const std::string& separatorText) {
-    Item item;
-    item.text = body;
-    item.state = state;
-    item.indent = static_cast<std::int16_t>(tabs);
-    if (IsSeparatorText(item.text)) {
-        item.text = separatorText;
-        item.state = ItemState::Separator;
+    const auto indent = static_cast<std::int16_t>(tabs);
+    if (IsSeparatorText(body)) {
+        return Item(ItemText(separatorText), ItemState::Separator, indent);
     }
-    return item;
+    return Item(ItemText(body), state, indent);
 }
+
+namespace {
+
+// Moves the items read for a category into its list with one allocation of
+// the exact size: a list grown item by item would leave the blocks it
+// outgrew behind, about as much memory again as the items themselves.
+int AppendPending(ItemList* items, std::vector<Item>& pending) {
+    if (items == nullptr || pending.empty()) {
+        pending.clear();
+        return 1;
+    }
+    try {
+        items->reserve(items->size() + pending.size());
+    } catch (const std::bad_alloc&) {
+        pending.clear();
+        return 0;
+    }
+    // Item moves cannot throw once the room is there.
+    items->insert(items->end(), std::make_move_iterator(pending.begin()),
+                  std::make_move_iterator(pending.end()));
+    pending.clear();
+    return 1;
+}
+
+}  // namespace
 
 int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
                   const MeasureName& measure) {
@@ -100,6 +123,8 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
         const std::string separator = SeparatorText(separatorLength);
         // Items go to the category read last; none before the first one.
         ItemList* items = nullptr;
+        // The items read since that category's line, one scratch list for all.
+        std::vector<Item> pending;
         ListLine line;
         std::size_t position = 0;
         while (position < bytes.size()) {
@@ -110,6 +135,10 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
             const std::string_view text = line.View();
             ItemState state = ItemState::Normal;
             if (!ParseStateMarker(text, state)) {
+                if (AppendPending(items, pending) == 0) {
+                    result = 0;
+                    break;
+                }
                 Category category;
                 category.name = std::string(text);
                 category.nameWidth = measure ? measure(text) : 0;
@@ -123,11 +152,17 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
             if (items == nullptr) {
                 continue;
             }
-            if (InsertItem(items, ItemFromLine(text.substr(2), state, line.tabs, separator), -1) ==
-                0) {
+            try {
+                pending.push_back(ItemFromLine(text.substr(2), state, line.tabs, separator));
+            } catch (const std::bad_alloc&) {
+                // What was read so far is kept.
+                AppendPending(items, pending);
                 result = 0;
                 break;
             }
+        }
+        if (result == 1 && AppendPending(items, pending) == 0) {
+            result = 0;
         }
     } catch (const std::bad_alloc&) {
         result = 0;

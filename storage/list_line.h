@@ -20,15 +20,17 @@ inline constexpr std::size_t kMaxListLineBytes = 255;
 // allocates.
 struct ListLine {
     char bytes[kMaxListLineBytes];
+    const char* text = bytes;  // the kept bytes: in the data read, or in bytes
     std::size_t size = 0;
     int tabs = 0;  // TABs in front of the first stored byte, capped at kMaxIndent
 
-    std::string_view View() const { return {bytes, size}; }
+    std::string_view View() const { return {text, size}; }
 };
 
 // Takes the line starting at position into line and moves position past
 // the line's end. Never reads at or beyond data.size(); a lead byte that is
-// the last byte of data is dropped.
+// the last byte of data is dropped. A line kept as it stands in data is not
+// copied: its view points into data and is valid as long as data is.
 void TakeListLine(std::string_view data, std::size_t& position, ListLine& line);
 
 }  // namespace tessel

@@ -6,7 +6,8 @@
 
 namespace tessel {
 
-enum class ItemState : std::int32_t {
+// One byte, so that an item record of 100,000 in a list stays small.
+enum class ItemState : std::int8_t {
     Normal = 0,
     NormalChecked = 1,
     Strike = 2,

@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <new>
-#include <ostream>
 #include <vector>
 
 #include "store/cp932.h"
@@ -136,10 +135,6 @@ ItemText& ItemText::operator=(std::string_view text) {
     // failed allocation leaves the old text in place.
     ItemText fresh(text);
     return *this = std::move(fresh);
-}
-
-std::ostream& operator<<(std::ostream& out, const ItemText& text) {
-    return out << text.view();
 }
 
 std::string operator+(const std::string& a, const ItemText& b) {

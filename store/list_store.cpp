@@ -146,7 +146,7 @@ void ListStore::RecalcTabWidth(int categorySpace) {
 }
 
 // A long list moves and grows as whole records: keep them small.
-static_assert(sizeof(Item) == 32);
+static_assert(sizeof(Item) == 28);
 
 // --- Items --------------------------------------------------------------------
 

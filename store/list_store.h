@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "store/item_state.h"
@@ -25,10 +26,15 @@ inline constexpr int kMaxIndent = 100;
 // 32 bytes in all, the text's 24 included: a category of 100,000 items is one
 // block of 3.2 MB, with no allocation for a text of up to 22 bytes.
 struct Item {
+    Item() = default;
+    Item(ItemText text, ItemState state = ItemState::Normal, std::int16_t indent = 0,
+         bool selected = false) noexcept
+        : text(std::move(text)), state(state), selected(selected), indent(indent) {}
+
     ItemText text;  // cp932, at most kMaxTextBytes; a separator holds "-" bytes
     ItemState state = ItemState::Normal;
-    std::int16_t indent = 0;  // 0..kMaxIndent
     bool selected = false;    // part of the list pane's current selection
+    std::int16_t indent = 0;  // 0..kMaxIndent; last, so that the record packs into 28 bytes
 };
 
 // One category's items in display order. An ItemList* stays valid for as
