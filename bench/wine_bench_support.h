@@ -15,6 +15,7 @@
 #include "listpane/list_pane.h"
 #include "process/app_state.h"
 #include "scrollbar/scroll_bar_pane.h"
+#include "storage/list_file_format.h"
 
 namespace tessel::bench {
 
@@ -80,28 +81,32 @@ inline void Measure(const Timing& timing, const char* name, const std::function<
 }
 
 // The store as one category "bench" of count items of every state, some
-// indented, a separator every 50 rows; that category current, nothing
-// selected, the focus, anchor and top on row 0.
+// indented, a separator every 50 rows, read from list.txt text the way the
+// program reads its file (so the list has the room a loaded list has); that
+// category current, nothing selected, the focus, anchor and top on row 0.
 inline void FillBenchCategory(int count) {
-    AppStore.FreeAllCategories();
-    Category category;
-    category.name = "bench";
-    category.items.resize(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        Item& item = category.items[static_cast<std::size_t>(i)];
-        if (i % 50 == 49) {
-            item.text = std::string(40, '-');
-            item.state = ItemState::Separator;
-        } else {
-            item.text = "項目 " + std::to_string(i) + " のテキスト";
-            item.state = static_cast<ItemState>(i % 6);
-            item.indent = i % 4;
+    static std::string file;
+    static int fileCount = -1;
+    if (fileCount != count) {
+        file = "bench\r\n";
+        const char* const markers[] = {"□", "■", "◇", "◆", "○", "●"};
+        for (int i = 0; i < count; ++i) {
+            if (i % 50 == 49) {
+                file += "□----\r\n";
+            } else {
+                file.append(static_cast<std::size_t>(i % 4), '\t');
+                file += markers[i % 6];
+                file += "項目 " + std::to_string(i) + " のテキスト\r\n";
+            }
         }
+        fileCount = count;
     }
-    AppStore.InsertCategory(std::move(category), 0);
+    AppStore.FreeAllCategories();
     AppStore.currentCategory = 0;
-    AppStore.currentItems = AppStore.FindCategoryItems(0);
-    AppStore.itemCount = count;
+    ParseListFile(file, AppStore, 40, AppLayout.CategorySpace, nullptr);
+    if (AppStore.itemCount > 0) {
+        AppStore.currentItems->front().selected = false;
+    }
     AppStore.focusIndex = 0;
     AppStore.anchorIndex = 0;
     AppStore.topIndex = 0;

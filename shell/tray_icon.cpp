@@ -31,6 +31,35 @@ NOTIFYICONDATAA IconKey(HWND window) {
     return record;
 }
 
+// The shell's notification call, looked up on the first icon: the shell's
+// library, and the libraries it brings along, would otherwise be loaded by
+// every start, and only the tray icon needs it. Null when it cannot be had,
+// or (with load false) when no icon was ever asked for.
+using NotifyIconCall = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+
+NotifyIconCall ShellNotifyIcon(bool load) {
+    static NotifyIconCall call = nullptr;
+    static bool tried = false;
+    if (call != nullptr || !load || tried) {
+        return call;
+    }
+    tried = true;
+    // From the system folder by its full path, never from a folder searched.
+    char path[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    constexpr char kLibrary[] = "\\shell32.dll";
+    if (length == 0 || length + sizeof kLibrary > MAX_PATH) {
+        return nullptr;
+    }
+    std::memcpy(path + length, kLibrary, sizeof kLibrary);
+    if (HMODULE shell = LoadLibraryA(path)) {
+        // Through void*: a FARPROC is converted to the call's real type.
+        call = reinterpret_cast<NotifyIconCall>(
+            reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
+    }
+    return call;
+}
+
 void PostTrayMessage(HWND window, UINT mouseMessage) {
     PostMessageA(window, kTrayNotifyMessage, kTrayIconId, static_cast<LPARAM>(mouseMessage));
 }
@@ -51,12 +80,14 @@ NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip) {
 int AddTrayIcon(HWND window, const char* tooltip) {
     RemoveTrayIcon(window);
     NOTIFYICONDATAA record = TrayIconRecord(window, tooltip);
-    return Shell_NotifyIconA(NIM_ADD, &record) ? 1 : 0;
+    const NotifyIconCall notify = ShellNotifyIcon(true);
+    return notify != nullptr && notify(NIM_ADD, &record) ? 1 : 0;
 }
 
 int RemoveTrayIcon(HWND window) {
     NOTIFYICONDATAA key = IconKey(window);
-    return Shell_NotifyIconA(NIM_DELETE, &key) ? 1 : 0;
+    const NotifyIconCall notify = ShellNotifyIcon(false);
+    return notify != nullptr && notify(NIM_DELETE, &key) ? 1 : 0;
 }
 
 void OnHotKey(HWND window, WPARAM id) {

@@ -93,16 +93,18 @@ Item ItemFromLine(std::string_view body, ItemState state, int tabs,
 
 namespace {
 
-// Moves the items read for a category into its list with one allocation of
-// the exact size: a list grown item by item would leave the blocks it
-// outgrew behind, about as much memory again as the items themselves.
+// Moves the items read for a category into its list with one allocation:
+// a list grown item by item would leave the blocks it outgrew behind, about
+// as much memory again as the items themselves. A sixteenth more room lets
+// the first items the user adds go in without moving the whole list.
 int AppendPending(ItemList* items, std::vector<Item>& pending) {
     if (items == nullptr || pending.empty()) {
         pending.clear();
         return 1;
     }
     try {
-        items->reserve(items->size() + pending.size());
+        const std::size_t count = items->size() + pending.size();
+        items->reserve(count + count / 16 + 16);
     } catch (const std::bad_alloc&) {
         pending.clear();
         return 0;
