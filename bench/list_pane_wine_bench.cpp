@@ -33,8 +33,11 @@ constexpr int kPaneHeight = 670;
 HWND parentWindow = nullptr;
 
 // A fresh category of kItems items (bench::FillBenchCategory), only the
-// focus row 0 selected.
+// focus row 0 selected, no edit open.
 void FillCategory() {
+    // An edit left open by the run before would turn the next Enter into
+    // its end.
+    EndItemEdit(0);
     bench::FillBenchCategory(kItems);
     SelectItemRange(AppStore.currentItems, 0, 0);
     UpdateListScroll(0);
