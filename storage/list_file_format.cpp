@@ -102,12 +102,16 @@ int AppendPending(ItemList* items, std::vector<Item>& pending) {
         pending.clear();
         return 1;
     }
+    const std::size_t count = items->size() + pending.size();
     try {
-        const std::size_t count = items->size() + pending.size();
         items->reserve(count + count / 16 + 16);
     } catch (const std::bad_alloc&) {
-        pending.clear();
-        return 0;
+        try {
+            items->reserve(count);  // without the room to grow, when memory is short
+        } catch (const std::bad_alloc&) {
+            pending.clear();
+            return 0;
+        }
     }
     // Item moves cannot throw once the room is there.
     items->insert(items->end(), std::make_move_iterator(pending.begin()),
