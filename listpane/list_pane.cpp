@@ -13,6 +13,7 @@
 #include "listpane/list_drawing.h"
 #include "listpane/list_geometry.h"
 #include "process/app_state.h"
+#include "process/input_method.h"
 #include "scrollbar/scroll_bar_pane.h"
 
 namespace tessel {
@@ -30,7 +31,12 @@ struct ListPaneState {
     FontHandle boldFont;
     BrushHandle itemEditBrush;      // "ListSelectBack", behind the item editor
     bool releasingCapture = false;  // the pane lets go of the mouse itself
+    bool inputMethodAsked = false;  // the timer below is set, by the first paint
 };
+
+// Set once by the first paint. A timer comes after every waiting paint, so
+// PrepareInputMethod runs once the whole window shows, never before.
+constexpr UINT_PTR kPrepareInputMethodTimer = 1;
 
 ListPaneState Pane;
 HINSTANCE PaneInstance = nullptr;
@@ -95,6 +101,7 @@ LRESULT OnCreate(HWND window) {
         return -1;
     }
     Pane.pointer = PointerState{};
+    Pane.inputMethodAsked = false;
     const FontSpec& font = AppLayout.listFont;
     Pane.listFont = CreateListFont(font.face, font.size, font.style);
     Pane.strikeFont = CreateListFont(font.face, font.size, font.style | kFontStrikeOut);
@@ -157,6 +164,18 @@ LRESULT OnPaint(HWND window) {
     const RECT& invalid = paint.Invalid();
     BitBlt(paint.Dc(), invalid.left, invalid.top, invalid.right - invalid.left,
            invalid.bottom - invalid.top, image, invalid.left, invalid.top, SRCCOPY);
+    if (!Pane.inputMethodAsked) {
+        Pane.inputMethodAsked = true;
+        SetTimer(window, kPrepareInputMethodTimer, USER_TIMER_MINIMUM, nullptr);
+    }
+    return 0;
+}
+
+LRESULT OnTimer(HWND window, WPARAM id) {
+    if (id == kPrepareInputMethodTimer) {
+        KillTimer(window, kPrepareInputMethodTimer);
+        PrepareInputMethod();
+    }
     return 0;
 }
 
@@ -465,6 +484,8 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return OnMouseWheel(window, wParam, lParam);
         case WM_CAPTURECHANGED:
             return OnCaptureChanged(window, reinterpret_cast<HWND>(lParam));
+        case WM_TIMER:
+            return OnTimer(window, wParam);
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -46,4 +46,11 @@ void RememberAndCloseIme() {
     }
 }
 
+void PrepareInputMethod() {
+    InputContext context;
+    if (context.Get() != nullptr) {
+        ImmSetOpenStatus(context.Get(), ImmGetOpenStatus(context.Get()));
+    }
+}
+
 }  // namespace tessel

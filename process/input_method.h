@@ -9,5 +9,9 @@ namespace tessel {
 void RestoreImeState();
 // Remembers whether the input method is open, then closes it.
 void RememberAndCloseIme();
+// Sets the input method to the state it already has, which changes nothing
+// but makes the system set it up: done once the list shows, it spares the
+// first edit of a session that wait.
+void PrepareInputMethod();
 
 }  // namespace tessel

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "listpane/item_editor.h"
+#include "process/input_method.h"
 #include "tests/mainwindow/frame_fixture.h"
 
 namespace tessel::test {
@@ -256,6 +257,18 @@ TEST_F(Commands, InputMethodStateCarriesFromEditToEdit) {
     context = ImmGetContext(frame_);
     EXPECT_FALSE(ImmGetOpenStatus(context));  // and closed until the next edit
     ImmReleaseContext(frame_, context);
+}
+
+TEST_F(Commands, PreparingTheInputMethodKeepsItsState) {
+    for (const BOOL open : {TRUE, FALSE}) {
+        HIMC context = ImmGetContext(frame_);
+        ASSERT_NE(context, nullptr);
+        ImmSetOpenStatus(context, open);
+        rememberedImeOpen = open ? 0 : 1;  // never what it is set to
+        PrepareInputMethod();
+        EXPECT_EQ(ImmGetOpenStatus(context) != FALSE, open != FALSE);
+        ImmReleaseContext(frame_, context);
+    }
 }
 
 }  // namespace
