@@ -19,6 +19,11 @@ inline constexpr std::size_t kMaxListLineBytes = 255;
 // One line as the readers keep it; a fixed buffer, so reading a line never
 // allocates.
 struct ListLine {
+    ListLine() = default;
+    // text may point into bytes: a copy would point into the original.
+    ListLine(const ListLine&) = delete;
+    ListLine& operator=(const ListLine&) = delete;
+
     char bytes[kMaxListLineBytes];
     const char* text = bytes;  // the kept bytes: in the data read, or in bytes
     std::size_t size = 0;
