@@ -86,10 +86,8 @@ void TakeLineByBytes(const char* bytes, std::size_t size, std::size_t& position,
             if (kept == 0 && tabs < kMaxIndent) {
                 ++tabs;
             }
-        } else if (b == '\r' || b == '\n' || b == '\0') {
-            if (b == '\r' && at < size && bytes[at] == '\n') {
-                ++at;
-            }
+        } else if (EndsLine(b)) {
+            SkipLineEnd(bytes, size, --at);
             break;
         } else if (kept < kMaxListLineBytes) {
             line.bytes[kept++] = b;
