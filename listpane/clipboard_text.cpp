@@ -119,6 +119,7 @@ int PasteText(ListStore& store, std::string_view text, int reference, int digit,
     const bool inserted = !block.empty() && InsertItems(items, std::move(block), position) == 1;
     store.itemCount = CountItems(items);
     if (inserted) {
+        ++store.changeCount;
         store.focusIndex = position;
     } else {
         // Nothing came: the focus may not stay behind the last row.

@@ -215,6 +215,7 @@ int EndItemEdit(int commit) {
     const std::string text = EditedItemText(typed, Session.original);
     if (text != item->text) {
         item->text = text;
+        ++AppStore.changeCount;
     }
     DestroyEditor();
     return 1;

@@ -75,6 +75,7 @@ NewItemOutcome AddNewItem(ListStore& store, int reference, NewItemKind kind,
         }
         return NewItemOutcome::OutOfMemory;
     }
+    ++store.changeCount;
     store.focusIndex = position >= 0 && position <= oldCount ? position : oldCount;
     store.itemCount = CountItems(store.currentItems);
     SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
@@ -90,6 +91,7 @@ int RemoveSelectedItems(ListStore& store) {
     if (first < 0) {
         return 0;
     }
+    ++store.changeCount;
     store.itemCount = CountItems(store.currentItems);
     store.focusIndex = store.itemCount > 0 ? std::min(first, store.itemCount - 1) : -1;
     SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
@@ -117,10 +119,16 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
         return outcome;
     }
     const MarkChange change = ChooseMarkChange(referenceItem, mark);
+    bool changed = false;
     for (Item& item : *store.currentItems) {
         if (item.selected && !IsSeparator(item)) {
-            item.state = ApplyMarkChange(item.state, change);
+            const ItemState state = ApplyMarkChange(item.state, change);
+            changed = changed || state != item.state;
+            item.state = state;
         }
+    }
+    if (changed) {
+        ++store.changeCount;
     }
     outcome.result = 1;
     if (!checkMoveDown || mark != ItemMark::Check || change != MarkChange::SetCheck) {
@@ -133,6 +141,7 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
     const int moved =
         MoveSelectedItems(store.currentItems, SinkTarget(*store.currentItems, reference));
     if (moved >= 0) {
+        ++store.changeCount;
         store.focusIndex = moved;
     }
     return outcome;
@@ -170,6 +179,7 @@ int MoveSelectionOneStep(ListStore& store, MoveDirection direction) {
     if (moved < 0) {
         return 0;
     }
+    ++store.changeCount;
     store.focusIndex = moved;
     store.anchorIndex = moved;
     return 1;
@@ -198,6 +208,9 @@ int IndentSelection(ListStore& store, IndentDirection direction) {
             item.indent = std::min(item.indent - 1, kMaxIndent);
         }
         ++changed;
+    }
+    if (changed > 0) {
+        ++store.changeCount;
     }
     return changed;
 }
@@ -239,10 +252,16 @@ int MarkEveryItem(ListStore& store, MarkChange change) {
     if (!HasItems(store)) {
         return 0;
     }
+    bool changed = false;
     for (Item& item : *store.currentItems) {
         if (!IsSeparator(item)) {
-            item.state = ApplyMarkChange(item.state, change);
+            const ItemState state = ApplyMarkChange(item.state, change);
+            changed = changed || state != item.state;
+            item.state = state;
         }
+    }
+    if (changed) {
+        ++store.changeCount;
     }
     return 1;
 }

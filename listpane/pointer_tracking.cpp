@@ -130,6 +130,7 @@ bool PrimaryRelease(PointerState& state, ListStore& store) {
         state.itemDragActive = false;
         const int moved = MoveSelectedItems(store.currentItems, state.itemDropIndex);
         if (moved >= 0) {
+            ++store.changeCount;
             store.focusIndex = moved;
         }
         store.anchorIndex = store.focusIndex;

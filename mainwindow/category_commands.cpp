@@ -203,6 +203,7 @@ int CommitRename() {
     }
     const std::int32_t width = MeasureCategoryName(name);
     AppStore.RenameCategory(rename.index, name, width);
+    ++AppStore.changeCount;
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     // The title shows the current category, which is the one renamed.
     if (rename.index == AppStore.currentCategory) {
@@ -227,6 +228,7 @@ int NewCategory() {
         ReportError(kErrorCreateList, kNewCategoryName, MainFrameHandle);
         return 0;
     }
+    ++AppStore.changeCount;
     AppStore.categoryCount = AppStore.CountCategories();
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     SelectCategory(AppStore.categoryCount - 1);
@@ -256,6 +258,7 @@ int DeleteCategory(int index) {
         ReportMissingCategory(index);
         return 0;
     }
+    ++AppStore.changeCount;
     // Its items are gone: nothing may clear their selection any more.
     AppStore.currentItems = nullptr;
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
@@ -310,6 +313,7 @@ int MoveCategory(CategoryDirection direction) {
     if (moved < 0) {
         return 0;
     }
+    ++AppStore.changeCount;
     AppStore.currentCategory = moved;
     DrawBars(kBarCategory);
     InvalidateFrame();

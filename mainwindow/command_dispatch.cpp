@@ -8,8 +8,8 @@
 #include "mainwindow/category_bar.h"
 #include "mainwindow/category_commands.h"
 #include "mainwindow/command_table.h"
+#include "mainwindow/list_saving.h"
 #include "process/app_state.h"
-#include "process/data_files.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility.h"
 
@@ -62,7 +62,7 @@ constexpr std::array<Handler, static_cast<std::size_t>(CommandOp::Count)> kHandl
     /* ToggleCheckMoveDown */ [](HWND, int) { AppSettings.CheckMoveDown = AppSettings.CheckMoveDown == 1 ? 0 : 1; },
     /* ToggleTrayMode */ [](HWND, int) { ToggleTrayMode(); },
     /* FrameMenu */ [](HWND w, int) { SendMessageA(w, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w), -1); },
-    /* SaveList */ [](HWND, int) { WriteListFile(); },
+    /* SaveList */ [](HWND w, int) { SaveListReporting(w); },
     /* NewCategory */ [](HWND, int) { NewCategory(); },
     /* RenameCategory */ [](HWND, int) { BeginCategoryRename(AppStore.currentCategory); },
     /* DeleteCategory */ [](HWND, int) { DeleteCategory(AppStore.currentCategory); },

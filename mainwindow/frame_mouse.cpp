@@ -12,9 +12,9 @@
 #include "mainwindow/frame_resize.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/frame_zones.h"
+#include "mainwindow/list_saving.h"
 #include "mainwindow/popup_menu.h"
 #include "process/app_state.h"
-#include "process/data_files.h"
 #include "process/error_report.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility.h"
@@ -206,7 +206,7 @@ void ReleaseCloseButton(HWND window, int x, int y) {
     if (OnCloseButton(AppLayout, ClientSize(window).cx, x, y)) {
         if (AppSettings.TaskTray == 1) {
             HideMainWindow();
-            WriteListFile();
+            SaveListReporting(window);
         } else {
             PostMessageA(window, WM_COMMAND, kCmdExit, 0);
         }
@@ -224,6 +224,7 @@ void DropCategory(HWND window) {
         std::snprintf(detail, sizeof detail, "移動元No.%d、移動先No.%d", source, target);
         ReportError(kErrorInternal, detail, window);
     } else if (moved >= 0) {
+        ++AppStore.changeCount;
         // The moved category stays the current one.
         AppStore.currentCategory = moved;
     }

@@ -12,6 +12,7 @@
 #include "mainwindow/command_dispatch.h"
 #include "mainwindow/frame_mouse.h"
 #include "mainwindow/frame_state.h"
+#include "mainwindow/list_saving.h"
 #include "mainwindow/offscreen.h"
 #include "mainwindow/popup_menu.h"
 #include "process/app_state.h"
@@ -80,27 +81,50 @@ LRESULT OnCreate(HWND window) {
         ReportError(kErrorCreateList, "処理内容：リストファイル読み込み", window);
     }
     ShowCurrentCategoryTitle();
+    SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
     EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
     PostMessageA(ListPaneHandle, WM_SETFOCUS, 0, 0);
     return 0;
 }
 
-// Writes system.ini and list.txt from the live store; failures are silent.
-void SaveFiles() {
-    WriteSystemSettings();
-    WriteListFile();
+// A session end that a failed save refused: Windows shows the user why.
+// Called through GetProcAddress, as Windows before Vista lacks them.
+void SetShutdownBlockReason(HWND window, const wchar_t* reason) {
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (user == nullptr) {
+        return;
+    }
+    if (reason != nullptr) {
+        using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+        if (auto create = reinterpret_cast<Create>(
+                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonCreate")))) {
+            create(window, reason);
+        }
+    } else {
+        using Destroy = BOOL(WINAPI*)(HWND);
+        if (auto destroy = reinterpret_cast<Destroy>(
+                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonDestroy")))) {
+            destroy(window);
+        }
+    }
 }
 
-// Saves and lets go of everything; the window itself is the caller's.
-void ShutDown(HWND window) {
+// Writes the list (writeList 1) and system.ini, then lets go of everything;
+// the window itself is the caller's. A failed write here is silent: the
+// callers that can still act on it have saved before.
+void ShutDown(HWND window, bool writeList) {
     if (shutDown) {
         return;
     }
+    KillTimer(window, kListWatchTimer);
     ShowWindow(window, SW_HIDE);
     RemoveTrayIcon(window);
     EditBrush.Reset();
     ReleaseCategoryRenameFont();
-    SaveFiles();
+    WriteSystemSettings();
+    if (writeList) {
+        WriteListFile();
+    }
     shutDown = true;
     AppStore.FreeAllCategories();
     AppStore.categoryCount = 0;
@@ -114,18 +138,38 @@ void ShutDown(HWND window) {
     UnregisterHotKey(window, kWindowHotKeyId);
 }
 
+// The list is written first, before anything is torn down: when that
+// fails the user chooses, and No leaves the program exactly as it was.
 LRESULT OnClose(HWND window) {
-    ShutDown(window);
-    DestroyWindow(window);
+    static bool closing = false;
+    if (closing || shutDown) {
+        return 0;
+    }
+    closing = true;
+    CommitOpenEdits();
+    const bool exit = SaveListReporting(window) || ConfirmExitWithoutSaving(window);
+    closing = false;
+    if (exit) {
+        ShutDown(window, false);
+        DestroyWindow(window);
+    }
     return 0;
 }
 
 // The session may end: the files are saved now, but the store and the
-// window stay whole, since the end may yet be cancelled.
-LRESULT OnQueryEndSession() {
-    if (!shutDown) {
-        SaveFiles();
+// window stay whole, since the end may yet be cancelled. A list that cannot
+// be written refuses the end, and Windows shows the user why.
+LRESULT OnQueryEndSession(HWND window) {
+    if (shutDown) {
+        return TRUE;
     }
+    CommitOpenEdits();
+    WriteSystemSettings();
+    if (!WriteListFile()) {
+        SetShutdownBlockReason(window, L"リストを保存できません");
+        return FALSE;
+    }
+    SetShutdownBlockReason(window, nullptr);
     return TRUE;
 }
 
@@ -133,10 +177,19 @@ LRESULT OnQueryEndSession() {
 // (FALSE) leaves the program running as it was.
 LRESULT OnEndSession(HWND window, WPARAM ending) {
     if (ending) {
-        ShutDown(window);
+        ShutDown(window, true);
         DestroyWindow(window);
     }
     return 0;
+}
+
+// Another program may have written list.txt while this window was away.
+LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+    if (LOWORD(wParam) != WA_INACTIVE && !shutDown) {
+        TakeUpOutsideListChanges(window);
+    }
+    return result;
 }
 
 LRESULT OnDestroy() {
@@ -281,6 +334,11 @@ LRESULT OnTimer(HWND window, WPARAM id) {
         case kHoverLeaveTimer:
             OnHoverLeaveTimer(window);
             break;
+        case kListWatchTimer:
+            if (!shutDown) {
+                TakeUpOutsideListChanges(window);
+            }
+            break;
         default:
             break;
     }
@@ -354,7 +412,9 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             return OnClose(window);
         case WM_QUERYENDSESSION:
-            return OnQueryEndSession();
+            return OnQueryEndSession(window);
+        case WM_ACTIVATE:
+            return OnActivate(window, wParam, lParam);
         case WM_ENDSESSION:
             return OnEndSession(window, wParam);
         case WM_GETMINMAXINFO:

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "process/app_state.h"
+#include "storage/content_hash.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
 
@@ -23,30 +25,45 @@ constexpr int kDefaultTitleBarHeight = 18;
 // under a backup name before it replaces it.
 bool listFileLoadedWhole = false;
 
+// list.txt as this program last read or wrote it: its entry and a
+// fingerprint of its bytes. Another program's version differs from it.
+struct KnownFile {
+    FileStamp stamp;
+    std::uint64_t hash = 0;
+};
+KnownFile knownList;
+// The last entry the watch looked at, so that a file it could not take up
+// is not read again until it changes again.
+FileStamp lastSeenStamp;
+// AppStore.changeCount when the store last matched list.txt.
+std::uint64_t savedChangeCount = 0;
+// The copy the last write made of another program's version, until taken.
+std::string changedCopy;
+
 std::string DataPath(const char* name) {
     return DataDirectory + "\\" + name;
 }
 
-// "list.txt.unread-YYYYMMDD-HHMMSS" beside the list, "-2", "-3"... added
-// when that name is taken.
-bool CopyToUnusedBackupName(const std::string& path) {
+// "list.txt.<kind>-YYYYMMDD-HHMMSS" beside the list, "-2", "-3"... added
+// when that name is taken; the name made, or empty when no copy could be.
+std::string CopyToUnusedBackupName(const std::string& path, const char* kind) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, ".unread-%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth,
+    char stamp[48];
+    std::snprintf(stamp, sizeof stamp, ".%s-%04u%02u%02u-%02u%02u%02u", kind, now.wYear, now.wMonth,
                   now.wDay, now.wHour, now.wMinute, now.wSecond);
     const std::string base = path + stamp;
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::string backup = attempt == 1 ? base : base + "-" + std::to_string(attempt);
         if (CopyFileA(path.c_str(), backup.c_str(), TRUE)) {
-            return true;
+            return backup;
         }
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            return false;
+            return std::string();
         }
     }
-    return false;
+    return std::string();
 }
 
 // Before a write replaces a list that was not read whole: keeps a copy of
@@ -62,11 +79,48 @@ bool KeepUnreadListFile(const std::string& path) {
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
             return false;
         }
-    } else if (!CopyToUnusedBackupName(path)) {
+    } else if (CopyToUnusedBackupName(path, "unread").empty()) {
         return false;
     }
     listFileLoadedWhole = true;
     return true;
+}
+
+// Before a write replaces a list that another program changed since this
+// one read or wrote it: keeps that version under a "changed" name. false
+// when it cannot be read to compare or cannot be copied; then nothing may
+// be written over it.
+bool KeepChangedListFile(const std::string& path) {
+    FileStamp stamp;
+    if (!ReadFileStamp(path, stamp)) {
+        return false;
+    }
+    if (!stamp.exists || stamp == knownList.stamp) {
+        return true;
+    }
+    std::string bytes;
+    switch (ReadWholeFile(path, bytes)) {
+        case FileReadResult::Missing:
+            return true;
+        case FileReadResult::Failed:
+            return false;
+        case FileReadResult::Read:
+            break;
+    }
+    if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
+        return true;  // only touched
+    }
+    changedCopy = CopyToUnusedBackupName(path, "changed");
+    return !changedCopy.empty();
+}
+
+// What the program now knows of list.txt: these bytes, just read or written.
+void RememberListFile(const std::string& path, std::string_view bytes) {
+    FileStamp stamp;
+    ReadFileStamp(path, stamp);
+    knownList = KnownFile{stamp, ContentHash(bytes)};
+    lastSeenStamp = stamp;
+    savedChangeCount = AppStore.changeCount;
 }
 
 int TextWidth(HDC dc, std::string_view text) {
@@ -128,12 +182,16 @@ int ReadLayoutSettings() {
 
 int ReadListFile(HDC measureDc) {
     listFileLoadedWhole = false;
+    knownList = KnownFile();
+    lastSeenStamp = FileStamp();
     try {
+        const std::string path = DataPath(kListFileName);
         std::string bytes;
-        switch (ReadWholeFile(DataPath(kListFileName), bytes)) {
+        switch (ReadWholeFile(path, bytes)) {
             case FileReadResult::Missing:
                 // Nothing to lose, and nothing of the store is touched.
                 listFileLoadedWhole = true;
+                savedChangeCount = AppStore.changeCount;
                 return 1;
             case FileReadResult::Failed:
                 return 0;
@@ -144,6 +202,9 @@ int ReadListFile(HDC measureDc) {
             bytes, AppStore, AppSettings.SeparatorLength, AppLayout.CategorySpace,
             [measureDc](std::string_view name) { return TextWidth(measureDc, name); });
         listFileLoadedWhole = result == 1;
+        if (listFileLoadedWhole) {
+            RememberListFile(path, bytes);
+        }
         return result;
     } catch (...) {
         return 0;
@@ -153,12 +214,73 @@ int ReadListFile(HDC measureDc) {
 int WriteListFile() {
     try {
         const std::string path = DataPath(kListFileName);
-        if (!KeepUnreadListFile(path)) {
+        // The unread copy, when one is due, already keeps what is on disk.
+        const bool keptUnread = !listFileLoadedWhole;
+        if (!KeepUnreadListFile(path) || (!keptUnread && !KeepChangedListFile(path))) {
             return 0;
         }
-        return ReplaceFileContent(path, FormatListFile(AppStore)) ? 1 : 0;
+        const std::string bytes = FormatListFile(AppStore);
+        if (!ReplaceFileContent(path, bytes)) {
+            return 0;
+        }
+        RememberListFile(path, bytes);
+        return 1;
     } catch (...) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
+    }
+}
+
+std::string ListFilePath() {
+    return DataPath(kListFileName);
+}
+
+bool ListChangesSaved() {
+    return AppStore.changeCount == savedChangeCount;
+}
+
+std::string TakeChangedListCopy() {
+    return std::exchange(changedCopy, std::string());
+}
+
+OutsideListChange TakeUpChangedListFile(HDC measureDc) {
+    try {
+        const std::string path = DataPath(kListFileName);
+        FileStamp stamp;
+        if (!ReadFileStamp(path, stamp) || stamp == lastSeenStamp) {
+            return OutsideListChange::None;
+        }
+        if (!stamp.exists) {
+            // Gone: nothing to show, and the next save writes it again.
+            lastSeenStamp = stamp;
+            return OutsideListChange::None;
+        }
+        std::string bytes;
+        if (ReadWholeFile(path, bytes) != FileReadResult::Read) {
+            return OutsideListChange::NotTakenUp;  // held while written: later
+        }
+        lastSeenStamp = stamp;
+        if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
+            knownList.stamp = stamp;  // only touched
+            return OutsideListChange::None;
+        }
+        ListStore fresh;
+        // The current category stays by position, clamped by the reader.
+        fresh.currentCategory = AppStore.currentCategory;
+        fresh.changeCount = AppStore.changeCount;
+        if (ParseListFile(
+                bytes, fresh, AppSettings.SeparatorLength, AppLayout.CategorySpace,
+                [measureDc](std::string_view name) { return TextWidth(measureDc, name); }) != 1) {
+            // Not read whole: this program's list stays, and the next write
+            // keeps the file under the unread name first.
+            listFileLoadedWhole = false;
+            return OutsideListChange::NotTakenUp;
+        }
+        AppStore = std::move(fresh);
+        RememberListFile(path, bytes);
+        return OutsideListChange::TakenUp;
+    } catch (...) {
+        return OutsideListChange::NotTakenUp;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace tessel {
 
 // system.ini into AppSettings (placement clamped with the screen size);
@@ -29,6 +31,31 @@ int ReadListFile(HDC measureDc);
 // was never called), the first write first copies it to
 // "list.txt.unread-YYYYMMDD-HHMMSS" beside it; when that copy cannot be
 // made, nothing is written and the answer is 0.
+// When list.txt was read whole but another program has changed it since
+// this one last read or wrote it, the write first copies it to
+// "list.txt.changed-YYYYMMDD-HHMMSS" (TakeChangedListCopy names it); when
+// that copy cannot be made, nothing is written and the answer is 0. On a
+// failure the system's error code tells why.
 int WriteListFile();
+
+// The path of list.txt, for reports.
+std::string ListFilePath();
+// Whether AppStore holds what list.txt held when last read or written: no
+// change noted (AppStore.changeCount) since. Open edits are the caller's.
+bool ListChangesSaved();
+// The copy the last write made of another program's version, once; empty
+// when it made none.
+std::string TakeChangedListCopy();
+
+enum class OutsideListChange {
+    None,        // list.txt is as this program last saw it
+    TakenUp,     // another program's version is now AppStore
+    NotTakenUp,  // it changed but could not be read whole (yet)
+};
+// For a moment when nothing is unsaved: when another program has changed
+// list.txt, reads it into AppStore in place of the list held. The current
+// category stays by position (clamped) and its first item is focused; the
+// caller brings the windows up to date.
+OutsideListChange TakeUpChangedListFile(HDC measureDc);
 
 }  // namespace tessel

@@ -59,6 +59,33 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
     return FileReadResult::Read;
 }
 
+bool ReadFileStamp(const std::string& path, FileStamp& stamp) {
+    stamp = FileStamp();
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+    stamp.exists = true;
+    stamp.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    stamp.lastWrite = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                      data.ftLastWriteTime.dwLowDateTime;
+    return true;
+}
+
+namespace {
+
+// Removes the temporary file of a failed replace, keeping the error code of
+// the step that failed for the report.
+bool DropTemporary(const std::string& temporary) {
+    const DWORD error = GetLastError();
+    DeleteFileA(temporary.c_str());
+    SetLastError(error);
+    return false;
+}
+
+}  // namespace
+
 bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + ".tmp";
     FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -69,14 +96,18 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     // Everything must be on the disk before the name points at it, or a
     // crash right after the move could leave an empty list.
     const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get()) != 0;
-    if (!file.Close() || !written) {
-        DeleteFileA(temporary.c_str());
-        return false;
+    if (!written) {
+        const DWORD error = GetLastError();
+        file.Close();
+        SetLastError(error);
+        return DropTemporary(temporary);
+    }
+    if (!file.Close()) {
+        return DropTemporary(temporary);
     }
     if (!MoveFileExA(temporary.c_str(), path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary.c_str());
-        return false;
+        return DropTemporary(temporary);
     }
     return true;
 }

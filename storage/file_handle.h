@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,9 +55,27 @@ enum class FileReadResult {
 // meanwhile.
 FileReadResult ReadWholeFile(const std::string& path, std::string& bytes);
 
+// What a file's directory entry tells of it: enough to notice that another
+// program wrote it.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::uint64_t lastWrite = 0;  // FILETIME, 100 ns since 1601
+
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && size == other.size && lastWrite == other.lastWrite;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The stamp of path (exists false when there is no such file); false when
+// the entry cannot be read for another reason.
+bool ReadFileStamp(const std::string& path, FileStamp& stamp);
+
 // Writes bytes to path + ".tmp" beside it, flushes that to the disk, then
 // puts it in place of path in one step. On any failure the old file stays
-// whole, the temporary file is removed and the answer is false.
+// whole, the temporary file is removed and the answer is false, with the
+// system's error code of the step that failed.
 bool ReplaceFileContent(const std::string& path, std::string_view bytes);
 
 }  // namespace tessel

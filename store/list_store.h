@@ -95,6 +95,11 @@ class ListStore {
     std::int32_t anchorIndex = -1;
     std::int32_t topIndex = 0;
     std::int32_t totalTabWidth = 0;
+    // Moves on with every change to what list.txt would hold (categories,
+    // names, items, their order, texts, states and indents), never with a
+    // change of selection, focus, scrolling or the current category. The
+    // code that makes a change notes it; a save remembers the count.
+    std::uint64_t changeCount = 0;
 
   private:
     // Held by pointer so that an ItemList* survives inserts and moves of

@@ -1,6 +1,7 @@
 // Answers the message boxes of this process while a test runs: a second
-// thread finds each one, records its caption and text, and presses OK, so
-// that a report never waits for a click that will not come.
+// thread finds each one, records its caption and text, and presses OK (or
+// the chosen answer of a Yes/No question), so that a report never waits for
+// a click that will not come.
 #pragma once
 
 #include <windows.h>
@@ -27,6 +28,9 @@ class MessageBoxWatcher {
     }
     MessageBoxWatcher(const MessageBoxWatcher&) = delete;
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    // What a box with Yes and No buttons is answered: IDYES or IDNO.
+    void AnswerQuestions(int answer) { questionAnswer_ = answer; }
 
     std::vector<SeenMessageBox> Seen() {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -62,13 +66,15 @@ class MessageBoxWatcher {
                     seen_.push_back({caption, text});
                 }
                 answered_ = box;
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                const bool question = GetDlgItem(box, IDYES) != nullptr;
+                PostMessageA(box, WM_COMMAND, question ? questionAnswer_.load() : IDOK, 0);
             }
             Sleep(20);
         }
     }
 
     std::atomic<bool> stop_{false};
+    std::atomic<int> questionAnswer_{IDNO};
     std::mutex mutex_;
     std::vector<SeenMessageBox> seen_;
     HWND answered_ = nullptr;

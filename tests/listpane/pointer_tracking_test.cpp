@@ -64,6 +64,7 @@ TEST_F(PointerTest, AFlickFarAboveThePaneStartsTheDropAtTheTop) {
     EXPECT_EQ(state.itemDropIndex, 0);
     Release();
     EXPECT_EQ(list.Texts(), "F A B C D E G H I J");
+    EXPECT_EQ(list.store.changeCount, 1u);  // a drop is a change to save
 }
 
 TEST_F(PointerTest, RepaintsOnlyWhenTheDropPositionChanges) {
@@ -173,6 +174,7 @@ TEST_F(PointerTest, LosingTheMouseMidPressEndsItWithoutMoving) {
     // The secondary button works again at once.
     EXPECT_TRUE(BeginSecondaryPress(state));
     EXPECT_EQ(list.Texts(), "A B C D E F G H I J");
+    EXPECT_EQ(list.store.changeCount, 0u);
 }
 
 }  // namespace

@@ -216,7 +216,14 @@ TEST_F(MainFrame, UnreadableListIsReportedAndNotOverwritten) {
         EXPECT_EQ(seen[0].caption.rfind("てっせるリスト", 0), 0u);
     }
     EXPECT_EQ(AppStore.CountCategories(), 0);
-    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    {
+        // Still held: the close cannot keep a copy, says so and asks.
+        MessageBoxWatcher watcher;
+        watcher.AnswerQuestions(IDYES);
+        SendMessageA(frame_, WM_CLOSE, 0, 0);
+        EXPECT_EQ(watcher.Seen().size(), 2u);
+        EXPECT_FALSE(IsWindow(frame_));
+    }
     CloseHandle(held);
     EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
 }

@@ -1,0 +1,83 @@
+#include "mainwindow/list_saving.h"
+
+#include <string>
+
+#include "listpane/item_editor.h"
+#include "mainwindow/category_commands.h"
+#include "mainwindow/offscreen.h"
+#include "process/app_state.h"
+#include "process/data_files.h"
+#include "process/error_report.h"
+#include "process/program_title.h"
+
+namespace tessel {
+namespace {
+
+// Tells, once, where another program's version of list.txt was kept.
+void TellChangedCopy(HWND owner) {
+    const std::string copy = TakeChangedListCopy();
+    if (copy.empty()) {
+        return;
+    }
+    const std::string text =
+        "リストファイルが他のプログラムによって変更されていました。\n"
+        "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n" +
+        copy;
+    MessageBoxA(owner, text.c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+// A mouse action, a menu or a modal box may still act on the list as it is.
+bool ListInUse(HWND window) {
+    if (!IsWindowEnabled(window) || GetCapture() != nullptr) {
+        return true;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) &&
+           (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
+}
+
+}  // namespace
+
+bool SaveListReporting(HWND owner) {
+    if (!WriteListFile()) {
+        const std::string detail = "処理内容：リストファイル保存\n" + ListFilePath();
+        ReportError(kErrorFileSave, detail.c_str(), owner);
+        return false;
+    }
+    TellChangedCopy(owner);
+    return true;
+}
+
+bool ConfirmExitWithoutSaving(HWND owner) {
+    return MessageBoxA(owner, "リストを保存できませんでした。保存せずに終了しますか？",
+                       kProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void CommitOpenEdits() {
+    EndItemEdit(1);
+    EndCategoryRename(1);
+}
+
+bool ListHasUnsavedChanges() {
+    return !ListChangesSaved() || itemEditing != 0 || CategoryRenameBox() != nullptr;
+}
+
+void TakeUpOutsideListChanges(HWND window) {
+    if (ListHasUnsavedChanges() || ListInUse(window) || OffscreenDc() == nullptr) {
+        return;
+    }
+    const int focus = AppStore.focusIndex;
+    const int top = AppStore.topIndex;
+    if (TakeUpChangedListFile(OffscreenDc()) != OutsideListChange::TakenUp) {
+        return;
+    }
+    // The focus row and the scroll position stay as near as they can.
+    AppStore.focusIndex = focus;
+    AppStore.topIndex = top;
+    if (SelectCategory(AppStore.currentCategory) == 0 && AppStore.categoryCount > 0) {
+        SelectCategory(0);
+    }
+}
+
+}  // namespace tessel

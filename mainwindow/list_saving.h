@@ -1,0 +1,34 @@
+// Saving list.txt where the user sees a failure, and taking up the version
+// another program wrote while nothing here is unsaved.
+#pragma once
+
+#include <windows.h>
+
+namespace tessel {
+
+// The watch on list.txt: a light timer of the main window, besides the
+// check each time the window is activated.
+inline constexpr UINT_PTR kListWatchTimer = 103;
+inline constexpr UINT kListWatchPeriod = 1500;
+
+// Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
+// and answers false; a copy kept of another program's version is told once.
+bool SaveListReporting(HWND owner);
+
+// After a failed save at exit: asks whether to exit without saving. true
+// for Yes; No (the default) keeps the program as it is.
+bool ConfirmExitWithoutSaving(HWND owner);
+
+// Commits an open item edit or category rename, so that a save keeps it.
+void CommitOpenEdits();
+
+// Whether ending now without a save would lose anything: a change not yet
+// written, or an edit still open.
+bool ListHasUnsavedChanges();
+
+// Shows another program's version of list.txt when nothing is unsaved and
+// no mouse action, menu or message box is under way. From the watch timer
+// and window activation.
+void TakeUpOutsideListChanges(HWND window);
+
+}  // namespace tessel

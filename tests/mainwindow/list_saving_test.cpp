@@ -1,0 +1,265 @@
+// No line lost around a save, in the real main window: a save that fails
+// is reported, a close and a session end that meet one keep the program,
+// the change counter follows every command, and another program's version
+// of list.txt is taken up or kept.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "listpane/item_editor.h"
+#include "mainwindow/category_commands.h"
+#include "mainwindow/list_saving.h"
+#include "process/data_files.h"
+#include "shell/command_ids.h"
+#include "storage/file_handle.h"
+#include "tests/app/message_box_watcher.h"
+#include "tests/mainwindow/frame_fixture.h"
+
+namespace tessel::test {
+namespace {
+
+const std::string kList = "A\r\n□a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+
+class ListSaving : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        WriteFileBytes(DataFile("list.txt"), kList);
+        ASSERT_NE(Create(), nullptr);
+    }
+
+    void Command(int id) {
+        SendMessageA(frame_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        PumpMessages();
+    }
+
+    // The temporary file of a save cannot be made: a folder has its name.
+    void BlockSaves() { ASSERT_TRUE(CreateDirectoryA(DataFile("list.txt.tmp").c_str(), nullptr)); }
+    void AllowSaves() { ASSERT_TRUE(RemoveDirectoryA(DataFile("list.txt.tmp").c_str())); }
+
+    // Replaces list.txt as sync tools do: a new file renamed over it.
+    void ReplaceFromOutside(const std::string& bytes) {
+        WriteFileBytes(DataFile("outside.tmp"), bytes);
+        ASSERT_TRUE(MoveFileExA(DataFile("outside.tmp").c_str(), DataFile("list.txt").c_str(),
+                                MOVEFILE_REPLACE_EXISTING));
+    }
+
+    void WatchTick() {
+        SendMessageA(frame_, WM_TIMER, kListWatchTimer, 0);
+        PumpMessages();
+    }
+
+    std::vector<std::string> FilesStartingWith(const std::string& prefix) const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found{};
+        HANDLE search = FindFirstFileA((DataFile(prefix.c_str()) + "*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                // "list.txt.*" matches "list.txt" too.
+                if (std::string(found.cFileName).rfind(prefix, 0) == 0 &&
+                    prefix.size() < std::string(found.cFileName).size()) {
+                    names.push_back(found.cFileName);
+                }
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        return names;
+    }
+
+    static std::string Title() { return TitleBuffer; }
+};
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST_F(ListSaving, AFailedSaveIsReportedWithThePath) {
+    MessageBoxWatcher boxes;
+    Command(kCmdNewCategory);
+    EndCategoryRename(1);  // the new category opened its name for editing
+    BlockSaves();
+    Command(kCmdSaveList);
+    const std::vector<SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(Contains(
+        seen[0].text,
+        "ファイル保存に失敗しました。\n\n処理内容：リストファイル保存\n" + DataFile("list.txt")))
+        << seen[0].text;
+    EXPECT_TRUE(Contains(seen[0].caption, "てっせるリスト [ErrerID:")) << seen[0].caption;
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
+    EXPECT_TRUE(ListHasUnsavedChanges());
+
+    AllowSaves();
+    Command(kCmdSaveList);
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_FALSE(ListHasUnsavedChanges());
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList + "\r\n新規カテゴリ\r\n");
+}
+
+TEST_F(ListSaving, ACloseThatCannotSaveAsksAndNoKeepsEverything) {
+    MessageBoxWatcher boxes;
+    Command(kCmdNewItem);
+    SetWindowTextA(itemEditor, "added");
+    Command(kCmdEditItem);
+    BlockSaves();
+    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    PumpMessages();
+    std::vector<SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(Contains(seen[0].text, "処理内容：リストファイル保存"));
+    EXPECT_EQ(seen[1].text, "リストを保存できませんでした。保存せずに終了しますか？");
+    // No: the window, its list and its watch go on as before.
+    ASSERT_TRUE(IsWindow(frame_));
+    EXPECT_TRUE(IsWindowVisible(frame_));
+    EXPECT_EQ(AppStore.categoryCount, 2);
+    EXPECT_EQ(AppStore.itemCount, 3);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
+
+    // Once there is room again, the close saves every line.
+    AllowSaves();
+    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(frame_));
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")),
+              "A\r\n□added\r\n□a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n");
+}
+
+TEST_F(ListSaving, YesExitsAndLeavesTheOldFileWhole) {
+    MessageBoxWatcher boxes;
+    boxes.AnswerQuestions(IDYES);
+    Command(kCmdToggleCheck);
+    BlockSaves();
+    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_EQ(boxes.Seen().size(), 2u);
+    EXPECT_FALSE(IsWindow(frame_));
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
+    EXPECT_TRUE(FileExists(DataFile("system.ini")));
+}
+
+TEST_F(ListSaving, ASessionEndThatCannotSaveIsRefused) {
+    MessageBoxWatcher boxes;
+    Command(kCmdToggleCheck);
+    BlockSaves();
+    EXPECT_EQ(SendMessageA(frame_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), FALSE);
+    PumpMessages();
+    EXPECT_TRUE(boxes.Seen().empty());  // nobody is there to answer one
+    ASSERT_TRUE(IsWindowVisible(frame_));
+    EXPECT_EQ(AppStore.categoryCount, 2);
+    SendMessageA(frame_, WM_ENDSESSION, FALSE, 0);
+    ASSERT_TRUE(IsWindow(frame_));
+
+    AllowSaves();
+    EXPECT_EQ(SendMessageA(frame_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")),
+              "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n");
+}
+
+// Every command that changes what list.txt would hold moves the counter;
+// those that only select, copy, scroll or set an option do not.
+TEST_F(ListSaving, TheChangeCounterFollowsTheCommands) {
+    MessageBoxWatcher boxes;
+    struct Step {
+        int command;
+        bool changes;
+    };
+    const Step steps[] = {
+        {kCmdSelectAll, false},
+        {kCmdCopy, false},
+        {kCmdToggleCheckMoveDown, false},
+        {kCmdNextCategory, false},
+        {kCmdPreviousCategory, false},
+        {kCmdCheckAll, true},
+        {kCmdCheckAll, false},
+        {kCmdToggleCheck, true},
+        {kCmdIndent, true},
+        {kCmdOutdent, true},
+        {kCmdOutdent, false},
+        {kCmdMoveItemsUp, false},
+        {kCmdPaste, true},
+        {kCmdCut, true},
+        {kCmdMoveCategoryLeft, false},
+        {kCmdMoveCategoryRight, true},
+    };
+    for (const Step& step : steps) {
+        const std::uint64_t before = AppStore.changeCount;
+        Command(step.command);
+        EXPECT_EQ(AppStore.changeCount != before, step.changes) << "command " << step.command;
+    }
+    EXPECT_TRUE(ListHasUnsavedChanges());
+    Command(kCmdSaveList);
+    EXPECT_FALSE(ListHasUnsavedChanges());
+
+    // An edit: open is unsaved; committed untouched changes nothing.
+    Command(kCmdEditItem);
+    EXPECT_TRUE(ListHasUnsavedChanges());
+    Command(kCmdEditItem);
+    EXPECT_FALSE(ListHasUnsavedChanges());
+    Command(kCmdEditItem);
+    SetWindowTextA(itemEditor, "renamed");
+    Command(kCmdEditItem);
+    EXPECT_TRUE(ListHasUnsavedChanges());
+    EXPECT_TRUE(boxes.Seen().empty());
+}
+
+TEST_F(ListSaving, AnOutsideVersionIsShownWhenNothingIsUnsaved) {
+    Command(kCmdNextCategory);
+    ASSERT_EQ(AppStore.currentCategory, 1);
+    // Held while another program writes it: not yet.
+    ReplaceFromOutside("X\r\n□x1\r\n\r\nY\r\n□y1\r\n□y2\r\n\r\nZ\r\n");
+    {
+        FileHandle held(CreateFileA(DataFile("list.txt").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(held.Valid());
+        WatchTick();
+        EXPECT_EQ(Title(), "B");
+    }
+    WatchTick();
+    EXPECT_EQ(AppStore.categoryCount, 3);
+    EXPECT_EQ(AppStore.currentCategory, 1);  // by position
+    EXPECT_EQ(Title(), "Y");
+    EXPECT_EQ(AppStore.itemCount, 2);
+    EXPECT_FALSE(ListHasUnsavedChanges());
+
+    // Fewer categories: the position is clamped.
+    ReplaceFromOutside("X\r\n□x1\r\n");
+    SendMessageA(frame_, WM_ACTIVATE, WA_ACTIVE, 0);
+    PumpMessages();
+    EXPECT_EQ(AppStore.categoryCount, 1);
+    EXPECT_EQ(Title(), "X");
+    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), "X\r\n□x1\r\n");
+    EXPECT_TRUE(FilesStartingWith("list.txt.").empty());
+}
+
+TEST_F(ListSaving, WithAChangePendingBothVersionsSurvive) {
+    MessageBoxWatcher boxes;
+    Command(kCmdToggleCheck);
+    const std::string theirs = "Theirs\r\n□t1\r\n";
+    ReplaceFromOutside(theirs);
+    WatchTick();
+    EXPECT_EQ(Title(), "A");  // ours stays on screen
+
+    Command(kCmdSaveList);
+    const std::string ours = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), ours);
+    const std::vector<std::string> copies = FilesStartingWith("list.txt.changed-");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].size(), std::string("list.txt.changed-YYYYMMDD-HHMMSS").size());
+    EXPECT_EQ(ReadFileBytes(DataFile(copies[0].c_str())), theirs);
+    const std::vector<SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(Contains(seen[0].text, DataFile(copies[0].c_str()))) << seen[0].text;
+
+    // Told once: the next save finds the file as it wrote it.
+    Command(kCmdToggleCheck);
+    Command(kCmdSaveList);
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(FilesStartingWith("list.txt.changed-").size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessel::test
