@@ -6,6 +6,7 @@
 
 #include "storage/list_file_format.h"
 #include "storage/list_line.h"
+#include "store/list_history.h"
 
 namespace tessel {
 namespace {
@@ -116,10 +117,12 @@ int PasteText(ListStore& store, std::string_view text, int reference, int digit,
     // Out of memory part-way keeps the lines read so far, as a paste that
     // stops at that line would.
     ParseClipboardItems(text, separatorLength, block);
-    const bool inserted = !block.empty() && InsertItems(items, std::move(block), position) == 1;
+    const int count = static_cast<int>(block.size());
+    const bool inserted = count > 0 && InsertItems(items, std::move(block), position) == 1;
     store.itemCount = CountItems(items);
     if (inserted) {
-        ++store.changeCount;
+        RecordChange(store,
+                     [&](ListHistory& history) { history.ItemsInserted(items, position, count); });
         store.focusIndex = position;
     } else {
         // Nothing came: the focus may not stay behind the last row.

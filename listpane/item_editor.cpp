@@ -11,6 +11,7 @@
 #include "process/app_state.h"
 #include "process/error_report.h"
 #include "process/input_method.h"
+#include "store/list_history.h"
 
 namespace tessel {
 
@@ -214,8 +215,13 @@ int EndItemEdit(int commit) {
     }
     const std::string text = EditedItemText(typed, Session.original);
     if (text != item->text) {
+        // An edit is a step of its own, apart from any command around it.
+        SealListStep();
+        RecordChange(AppStore, [&](ListHistory& history) {
+            history.ItemChanging(Session.list, Session.index, *item);
+        });
         item->text = text;
-        ++AppStore.changeCount;
+        SealListStep();
     }
     DestroyEditor();
     return 1;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "storage/list_file_format.h"
+#include "store/list_history.h"
 
 namespace tessel {
 
@@ -16,6 +17,19 @@ bool HasItems(const ListStore& store) {
 
 bool IsSeparator(const Item& item) {
     return item.state == ItemState::Separator;
+}
+
+// Gives an item of the current category a new state, recorded when it
+// differs.
+void SetItemState(ListStore& store, std::size_t position, ItemState state) {
+    Item& item = (*store.currentItems)[position];
+    if (item.state == state) {
+        return;
+    }
+    RecordChange(store, [&](ListHistory& history) {
+        history.ItemChanging(store.currentItems, static_cast<int>(position), item);
+    });
+    item.state = state;
 }
 
 }  // namespace
@@ -75,8 +89,10 @@ NewItemOutcome AddNewItem(ListStore& store, int reference, NewItemKind kind,
         }
         return NewItemOutcome::OutOfMemory;
     }
-    ++store.changeCount;
     store.focusIndex = position >= 0 && position <= oldCount ? position : oldCount;
+    RecordChange(store, [&](ListHistory& history) {
+        history.ItemsInserted(store.currentItems, store.focusIndex, 1);
+    });
     store.itemCount = CountItems(store.currentItems);
     SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
     store.anchorIndex = store.focusIndex;
@@ -87,11 +103,16 @@ int RemoveSelectedItems(ListStore& store) {
     if (!HasItems(store) || store.focusIndex < 0) {
         return 0;
     }
-    const int first = DeleteSelectedItems(store.currentItems);
-    if (first < 0) {
+    std::vector<int> positions = SelectedPositions(*store.currentItems);
+    if (positions.empty()) {
         return 0;
     }
-    ++store.changeCount;
+    const int first = positions.front();
+    std::vector<Item> taken;
+    TakeItemsAt(*store.currentItems, positions, taken);
+    RecordChange(store, [&](ListHistory& history) {
+        history.ItemsErased(store.currentItems, std::move(positions), std::move(taken));
+    });
     store.itemCount = CountItems(store.currentItems);
     store.focusIndex = store.itemCount > 0 ? std::min(first, store.itemCount - 1) : -1;
     SelectItemRange(store.currentItems, store.focusIndex, store.focusIndex);
@@ -119,16 +140,11 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
         return outcome;
     }
     const MarkChange change = ChooseMarkChange(referenceItem, mark);
-    bool changed = false;
-    for (Item& item : *store.currentItems) {
-        if (item.selected && !IsSeparator(item)) {
-            const ItemState state = ApplyMarkChange(item.state, change);
-            changed = changed || state != item.state;
-            item.state = state;
+    ItemList& items = *store.currentItems;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].selected && !IsSeparator(items[i])) {
+            SetItemState(store, i, ApplyMarkChange(items[i].state, change));
         }
-    }
-    if (changed) {
-        ++store.changeCount;
     }
     outcome.result = 1;
     if (!checkMoveDown || mark != ItemMark::Check || change != MarkChange::SetCheck) {
@@ -138,10 +154,8 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
         outcome.ensureFocusVisible = true;
         return outcome;
     }
-    const int moved =
-        MoveSelectedItems(store.currentItems, SinkTarget(*store.currentItems, reference));
+    const int moved = MoveSelectionRecorded(store, SinkTarget(*store.currentItems, reference));
     if (moved >= 0) {
-        ++store.changeCount;
         store.focusIndex = moved;
     }
     return outcome;
@@ -175,11 +189,10 @@ int MoveSelectionOneStep(ListStore& store, MoveDirection direction) {
     if (target < 0) {
         return 0;
     }
-    const int moved = MoveSelectedItems(store.currentItems, target);
+    const int moved = MoveSelectionRecorded(store, target);
     if (moved < 0) {
         return 0;
     }
-    ++store.changeCount;
     store.focusIndex = moved;
     store.anchorIndex = moved;
     return 1;
@@ -190,27 +203,31 @@ int IndentSelection(ListStore& store, IndentDirection direction) {
         return -1;
     }
     int changed = 0;
-    for (Item& item : *store.currentItems) {
+    ItemList& items = *store.currentItems;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        Item& item = items[i];
         if (!item.selected) {
             continue;
         }
+        int indent = 0;
         if (direction == IndentDirection::Indent) {
             if (item.indent >= kMaxIndent) {
                 item.indent = kMaxIndent;
                 continue;
             }
-            item.indent = std::max(item.indent + 1, 0);
+            indent = std::max(item.indent + 1, 0);
         } else {
             if (item.indent <= 0) {
                 item.indent = 0;
                 continue;
             }
-            item.indent = std::min(item.indent - 1, kMaxIndent);
+            indent = std::min(item.indent - 1, kMaxIndent);
         }
+        RecordChange(store, [&](ListHistory& history) {
+            history.ItemChanging(store.currentItems, static_cast<int>(i), item);
+        });
+        item.indent = static_cast<std::int16_t>(indent);
         ++changed;
-    }
-    if (changed > 0) {
-        ++store.changeCount;
     }
     return changed;
 }
@@ -252,16 +269,11 @@ int MarkEveryItem(ListStore& store, MarkChange change) {
     if (!HasItems(store)) {
         return 0;
     }
-    bool changed = false;
-    for (Item& item : *store.currentItems) {
-        if (!IsSeparator(item)) {
-            const ItemState state = ApplyMarkChange(item.state, change);
-            changed = changed || state != item.state;
-            item.state = state;
+    ItemList& items = *store.currentItems;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!IsSeparator(items[i])) {
+            SetItemState(store, i, ApplyMarkChange(items[i].state, change));
         }
-    }
-    if (changed) {
-        ++store.changeCount;
     }
     return 1;
 }

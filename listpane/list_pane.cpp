@@ -471,12 +471,15 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             return OnMouseMove(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONDOWN:
+            SealListStep();  // each mouse action is an undo step of its own
             return OnLButtonDown(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONUP:
             return OnLButtonUp(window);
         case WM_LBUTTONDBLCLK:
+            SealListStep();
             return OnLButtonDblClk(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_RBUTTONDOWN:
+            SealListStep();
             return OnRButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_RBUTTONUP:
             return OnRButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "store/list_history.h"
+
 namespace tessel {
 
 namespace {
@@ -128,9 +130,8 @@ bool PrimaryRelease(PointerState& state, ListStore& store) {
     }
     if (state.itemDragActive) {
         state.itemDragActive = false;
-        const int moved = MoveSelectedItems(store.currentItems, state.itemDropIndex);
+        const int moved = MoveSelectionRecorded(store, state.itemDropIndex);
         if (moved >= 0) {
-            ++store.changeCount;
             store.focusIndex = moved;
         }
         store.anchorIndex = store.focusIndex;

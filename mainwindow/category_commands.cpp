@@ -17,6 +17,7 @@
 #include "process/input_method.h"
 #include "shell/command_ids.h"
 #include "store/cp932.h"
+#include "store/list_history.h"
 
 namespace tessel {
 namespace {
@@ -202,8 +203,12 @@ int CommitRename() {
         return 1;
     }
     const std::int32_t width = MeasureCategoryName(name);
+    SealListStep();
+    RecordChange(AppStore, [&](ListHistory& history) {
+        history.CategoryRenamed(rename.index, info.name, info.nameWidth);
+    });
     AppStore.RenameCategory(rename.index, name, width);
-    ++AppStore.changeCount;
+    SealListStep();
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     // The title shows the current category, which is the one renamed.
     if (rename.index == AppStore.currentCategory) {
@@ -228,8 +233,10 @@ int NewCategory() {
         ReportError(kErrorCreateList, kNewCategoryName, MainFrameHandle);
         return 0;
     }
-    ++AppStore.changeCount;
     AppStore.categoryCount = AppStore.CountCategories();
+    RecordChange(AppStore, [](ListHistory& history) {
+        history.CategoryInserted(AppStore.categoryCount - 1);
+    });
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     SelectCategory(AppStore.categoryCount - 1);
     if (MainFrameHandle != nullptr) {
@@ -254,11 +261,14 @@ int DeleteCategory(int index) {
             return 0;
         }
     }
-    if (!AppStore.EraseCategory(index)) {
+    std::unique_ptr<Category> erased = AppStore.TakeCategory(index);
+    if (erased == nullptr) {
         ReportMissingCategory(index);
         return 0;
     }
-    ++AppStore.changeCount;
+    // Kept by the history for an undo; freed here without one.
+    RecordChange(AppStore,
+                 [&](ListHistory& history) { history.CategoryErased(index, std::move(erased)); });
     // Its items are gone: nothing may clear their selection any more.
     AppStore.currentItems = nullptr;
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
@@ -313,7 +323,7 @@ int MoveCategory(CategoryDirection direction) {
     if (moved < 0) {
         return 0;
     }
-    ++AppStore.changeCount;
+    RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(current, moved); });
     AppStore.currentCategory = moved;
     DrawBars(kBarCategory);
     InvalidateFrame();

@@ -9,6 +9,7 @@
 #include "mainwindow/category_commands.h"
 #include "mainwindow/command_table.h"
 #include "mainwindow/list_saving.h"
+#include "mainwindow/list_undo.h"
 #include "process/app_state.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility.h"
@@ -99,6 +100,8 @@ constexpr std::array<Handler, static_cast<std::size_t>(CommandOp::Count)> kHandl
     /* MoveItemsDown */ [](HWND, int) { MoveItems(MoveDirection::Down); },
     /* CutText */ [](HWND, int) { CopyItems(CopyKind::Cut, CopyMarkers::TextOnly); },
     /* CopyText */ [](HWND, int) { CopyItems(CopyKind::Copy, CopyMarkers::TextOnly); },
+    /* Undo */ [](HWND, int) { UndoListChange(); },
+    /* Redo */ [](HWND, int) { RedoListChange(); },
 }};
 // clang-format on
 
@@ -126,6 +129,8 @@ bool Prepare(const CommandPrep& prep) {
 
 int DispatchCommand(HWND window, WPARAM wParam) {
     const CommandRow* row = FindCommand(static_cast<std::uint32_t>(LOWORD(wParam)));
+    // Each command is an undo step of its own, an edit it commits another.
+    SealListStep();
     if (row == nullptr || !Prepare(row->prep)) {
         return 1;
     }

@@ -72,6 +72,8 @@ const CommandRow kCommandTable[kCommandCount] = {
     {kCmdMoveItemsDown, kRI, CommandOp::MoveItemsDown},
     {kCmdCutText, kRG, CommandOp::CutText},
     {kCmdCopyText, kRG, CommandOp::CopyText},
+    {kCmdUndo, kRI, CommandOp::Undo},
+    {kCmdRedo, kRI, CommandOp::Redo},
 };
 // clang-format on
 

@@ -69,6 +69,8 @@ enum class CommandOp : std::uint8_t {
     MoveItemsDown,
     CutText,
     CopyText,
+    Undo,
+    Redo,
     Count
 };
 
@@ -78,7 +80,8 @@ struct CommandRow {
     CommandOp op;
 };
 
-inline constexpr int kCommandCount = 56;  // the 54 shortcuts and the two window requests
+// The 54 shortcuts, the two window requests, undo and redo.
+inline constexpr int kCommandCount = 58;
 extern const CommandRow kCommandTable[kCommandCount];
 
 // The row of an identifier (only the low 16 bits count), or null when the

@@ -18,6 +18,7 @@
 #include "process/error_report.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility.h"
+#include "store/list_history.h"
 
 namespace tessel {
 namespace {
@@ -224,7 +225,7 @@ void DropCategory(HWND window) {
         std::snprintf(detail, sizeof detail, "移動元No.%d、移動先No.%d", source, target);
         ReportError(kErrorInternal, detail, window);
     } else if (moved >= 0) {
-        ++AppStore.changeCount;
+        RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(source, moved); });
         // The moved category stays the current one.
         AppStore.currentCategory = moved;
     }
@@ -235,6 +236,7 @@ void DropCategory(HWND window) {
 }  // namespace
 
 void OnFrameLButtonDown(HWND window, int x, int y) {
+    SealListStep();  // a tab drag is an undo step of its own
     EndItemEdit(1);
     EndCategoryRename(1);
     if (InTitleBar(y) && OnCloseButton(AppLayout, ClientSize(window).cx, x, y)) {

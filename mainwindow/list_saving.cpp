@@ -37,16 +37,49 @@ bool ListInUse(HWND window) {
            (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE | GUI_SYSTEMMENUMODE)) != 0;
 }
 
+// A failed idle save was reported; the next reports wait for a success.
+bool idleSaveFailureReported = false;
+
+void ReportFailedSave(HWND owner) {
+    const std::string detail = "処理内容：リストファイル保存\n" + ListFilePath();
+    ReportError(kErrorFileSave, detail.c_str(), owner);
+}
+
 }  // namespace
 
 bool SaveListReporting(HWND owner) {
     if (!WriteListFile()) {
-        const std::string detail = "処理内容：リストファイル保存\n" + ListFilePath();
-        ReportError(kErrorFileSave, detail.c_str(), owner);
+        ReportFailedSave(owner);
         return false;
     }
+    idleSaveFailureReported = false;
     TellChangedCopy(owner);
     return true;
+}
+
+void ArmIdleSave() {
+    if (MainFrameHandle != nullptr) {
+        SetTimer(MainFrameHandle, kIdleSaveTimer, kIdleSaveDelay, nullptr);
+    }
+}
+
+void OnIdleSaveTimer(HWND window) {
+    KillTimer(window, kIdleSaveTimer);
+    if (ListChangesSaved()) {
+        return;  // an unchanged list.txt is never rewritten
+    }
+    // An open edit's text is not in the list yet; a drag is not done.
+    if (itemEditing != 0 || CategoryRenameBox() != nullptr || ListInUse(window)) {
+        SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
+        return;
+    }
+    if (WriteListFile()) {
+        idleSaveFailureReported = false;
+        TellChangedCopy(window);
+    } else if (!idleSaveFailureReported) {
+        idleSaveFailureReported = true;
+        ReportFailedSave(window);
+    }
 }
 
 bool ConfirmExitWithoutSaving(HWND owner) {

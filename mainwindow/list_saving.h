@@ -10,6 +10,11 @@ namespace tessel {
 // check each time the window is activated.
 inline constexpr UINT_PTR kListWatchTimer = 103;
 inline constexpr UINT kListWatchPeriod = 1500;
+// The idle save: list.txt is written this long after the last change.
+inline constexpr UINT_PTR kIdleSaveTimer = 104;
+inline constexpr UINT kIdleSaveDelay = 2000;
+// Looked at again this soon while an edit, a drag or a modal box is open.
+inline constexpr UINT kIdleSaveRetry = 500;
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -25,6 +30,12 @@ void CommitOpenEdits();
 // Whether ending now without a save would lose anything: a change not yet
 // written, or an edit still open.
 bool ListHasUnsavedChanges();
+
+// (Re)starts the idle save's wait: as each change to the list begins.
+void ArmIdleSave();
+// The idle save's timer: writes the list when it changed and nothing is
+// under way. A failure is reported once, until a save succeeds again.
+void OnIdleSaveTimer(HWND window);
 
 // Shows another program's version of list.txt when nothing is unsaved and
 // no mouse action, menu or message box is under way. From the watch timer

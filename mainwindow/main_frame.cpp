@@ -13,6 +13,7 @@
 #include "mainwindow/frame_mouse.h"
 #include "mainwindow/frame_state.h"
 #include "mainwindow/list_saving.h"
+#include "mainwindow/list_undo.h"
 #include "mainwindow/offscreen.h"
 #include "mainwindow/popup_menu.h"
 #include "process/app_state.h"
@@ -81,6 +82,9 @@ LRESULT OnCreate(HWND window) {
         ReportError(kErrorCreateList, "処理内容：リストファイル読み込み", window);
     }
     ShowCurrentCategoryTitle();
+    AppHistory.Clear();
+    AppHistory.SetChangeListener(ArmIdleSave);
+    AppStore.history = &AppHistory;
     SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
     EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
     PostMessageA(ListPaneHandle, WM_SETFOCUS, 0, 0);
@@ -117,6 +121,7 @@ void ShutDown(HWND window, bool writeList) {
         return;
     }
     KillTimer(window, kListWatchTimer);
+    KillTimer(window, kIdleSaveTimer);
     ShowWindow(window, SW_HIDE);
     RemoveTrayIcon(window);
     EditBrush.Reset();
@@ -126,6 +131,9 @@ void ShutDown(HWND window, bool writeList) {
         WriteListFile();
     }
     shutDown = true;
+    // The history points into the store and holds categories of its own.
+    AppStore.history = nullptr;
+    AppHistory.Clear();
     AppStore.FreeAllCategories();
     AppStore.categoryCount = 0;
     AppStore.currentItems = nullptr;
@@ -337,6 +345,11 @@ LRESULT OnTimer(HWND window, WPARAM id) {
         case kListWatchTimer:
             if (!shutDown) {
                 TakeUpOutsideListChanges(window);
+            }
+            break;
+        case kIdleSaveTimer:
+            if (!shutDown) {
+                OnIdleSaveTimer(window);
             }
             break;
         default:

@@ -5,6 +5,7 @@ namespace tessel {
 LayoutSettings AppLayout;
 SystemSettings AppSettings;
 ListStore AppStore;
+ListHistory AppHistory;
 
 HINSTANCE AppInstance = nullptr;
 HWND MainFrameHandle = nullptr;
@@ -20,5 +21,11 @@ int rememberedImeOpen = 0;
 int dragThresholdX = 1;
 int dragThresholdY = 1;
 int wheelScrollLines = 3;
+
+void SealListStep() {
+    if (AppStore.history != nullptr) {
+        AppStore.history->Seal();
+    }
+}
 
 }  // namespace tessel

@@ -9,6 +9,7 @@
 
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
+#include "store/list_history.h"
 #include "store/list_store.h"
 
 namespace tessel {
@@ -16,6 +17,7 @@ namespace tessel {
 extern LayoutSettings AppLayout;    // layout.ini; constant once read
 extern SystemSettings AppSettings;  // system.ini; changed by commands, written at exit
 extern ListStore AppStore;          // the document (list.txt)
+extern ListHistory AppHistory;      // its undo steps; AppStore.history while the window lives
 
 extern HINSTANCE AppInstance;
 extern HWND MainFrameHandle;       // null until the main window exists
@@ -31,5 +33,9 @@ extern int rememberedImeOpen;  // input-method state carried between edits
 extern int dragThresholdX;     // the system's drag distances, each at least 1
 extern int dragThresholdY;
 extern int wheelScrollLines;  // lines per wheel notch, at least 1
+
+// Ends the undo step being recorded: called as each command, mouse action
+// or edit begins, so that each is a step of its own.
+void SealListStep();
 
 }  // namespace tessel

@@ -268,6 +268,8 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc) {
         // The current category stays by position, clamped by the reader.
         fresh.currentCategory = AppStore.currentCategory;
         fresh.changeCount = AppStore.changeCount;
+        // Undo steps of the list held no longer apply.
+        fresh.history = AppStore.history;
         if (ParseListFile(
                 bytes, fresh, AppSettings.SeparatorLength, AppLayout.CategorySpace,
                 [measureDc](std::string_view name) { return TextWidth(measureDc, name); }) != 1) {
@@ -275,6 +277,9 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc) {
             // keeps the file under the unread name first.
             listFileLoadedWhole = false;
             return OutsideListChange::NotTakenUp;
+        }
+        if (fresh.history != nullptr) {
+            fresh.history->Clear();
         }
         AppStore = std::move(fresh);
         RememberListFile(path, bytes);

@@ -62,6 +62,12 @@ const std::array<Shortcut, kShortcutCount> kShortcuts{{
     {kCmdCutText, 0x0358},              // Ctrl+Shift+X
     {kCmdCopyText, 0x0343},             // Ctrl+Shift+C
 }};
+
+const std::array<Shortcut, kUndoShortcutCount> kUndoShortcuts{{
+    {kCmdUndo, 0x015A},                 // Ctrl+Z
+    {kCmdRedo, 0x0159},                 // Ctrl+Y
+    {kCmdRedo, 0x035A},                 // Ctrl+Shift+Z
+}};
 // clang-format on
 
 std::int32_t ShortcutKeyCode(std::int32_t command) {

@@ -16,6 +16,11 @@ struct Shortcut {
 inline constexpr int kShortcutCount = 54;
 extern const std::array<Shortcut, kShortcutCount> kShortcuts;
 
+// Undo and redo: in the shortcut table after the 54, so that the menus
+// name the same keys. Inside an edit box Ctrl+Z stays the box's own.
+inline constexpr int kUndoShortcutCount = 3;
+extern const std::array<Shortcut, kUndoShortcutCount> kUndoShortcuts;
+
 // The key code of a command's shortcut, or 0 when it has none.
 std::int32_t ShortcutKeyCode(std::int32_t command);
 

@@ -12,8 +12,12 @@ namespace tessel {
 int BuildAccelerators() {
     DestroyAccelerators();
     std::vector<ACCEL> entries;
-    entries.reserve(kShortcuts.size());
+    entries.reserve(kShortcuts.size() + kUndoShortcuts.size());
     for (const Shortcut& shortcut : kShortcuts) {
+        const AcceleratorEntry entry = ToAcceleratorEntry(shortcut);
+        entries.push_back(ACCEL{entry.flags, entry.key, entry.command});
+    }
+    for (const Shortcut& shortcut : kUndoShortcuts) {
         const AcceleratorEntry entry = ToAcceleratorEntry(shortcut);
         entries.push_back(ACCEL{entry.flags, entry.key, entry.command});
     }

@@ -12,7 +12,8 @@
 namespace tessel {
 
 // Destroys any table, then makes AcceleratorHandle (and ActiveAccelerators)
-// from the 54 shortcuts: 1 when the table exists.
+// from the 54 shortcuts and the three of undo and redo: 1 when the table
+// exists.
 int BuildAccelerators();
 // Destroys the table, if there is one (after the message loop).
 void DestroyAccelerators();

@@ -69,5 +69,7 @@ inline constexpr int kCmdMoveItemsUp = 41223;
 inline constexpr int kCmdMoveItemsDown = 41224;
 inline constexpr int kCmdCutText = 41225;   // as plain text, without markers
 inline constexpr int kCmdCopyText = 41226;  // as plain text, without markers
+inline constexpr int kCmdUndo = 41227;
+inline constexpr int kCmdRedo = 41228;
 
 }  // namespace tessel

@@ -128,6 +128,35 @@ int ListStore::RelocateCategory(int from, int to) {
     return from < to ? to - 1 : to;
 }
 
+std::unique_ptr<Category> ListStore::TakeCategory(int position) {
+    if (!InRange(position, categories_.size())) {
+        return nullptr;
+    }
+    std::unique_ptr<Category> taken = std::move(categories_[static_cast<std::size_t>(position)]);
+    categories_.erase(categories_.begin() + position);
+    return taken;
+}
+
+int ListStore::PutCategory(std::unique_ptr<Category> category, int position) {
+    try {
+        const std::size_t index = InsertionIndex(position, categories_.size());
+        categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(index),
+                           std::move(category));
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return 1;
+}
+
+int ListStore::FindCategoryOf(const ItemList* list) const {
+    for (std::size_t i = 0; i < categories_.size(); ++i) {
+        if (&categories_[i]->items == list) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 int ListStore::FreeAllCategories() {
     std::vector<std::unique_ptr<Category>>().swap(categories_);
     return 1;
@@ -323,6 +352,51 @@ int FreeItems(ItemList* list) {
 }
 
 // --- Text helpers ---------------------------------------------------------------
+
+std::vector<int> SelectedPositions(const ItemList& list) {
+    std::vector<int> positions;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].selected) {
+            positions.push_back(static_cast<int>(i));
+        }
+    }
+    return positions;
+}
+
+void TakeItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>& taken) {
+    taken.clear();
+    taken.reserve(positions.size());
+    std::size_t next = 0;  // the next position to take
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (next < positions.size() && static_cast<std::size_t>(positions[next]) == i) {
+            taken.push_back(std::move(list[i]));
+            ++next;
+        } else {
+            if (kept != i) {
+                list[kept] = std::move(list[i]);
+            }
+            ++kept;
+        }
+    }
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(kept), list.end());
+}
+
+void PutItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>&& items) {
+    const std::size_t oldSize = list.size();
+    list.resize(oldSize + items.size());
+    // From the back: each old item moves at most once, to its final place.
+    std::size_t from = oldSize;
+    std::size_t next = items.size();
+    for (std::size_t to = list.size(); to-- > 0;) {
+        if (next > 0 && static_cast<std::size_t>(positions[next - 1]) == to) {
+            list[to] = std::move(items[--next]);
+        } else {
+            list[to] = std::move(list[--from]);
+        }
+    }
+    items.clear();
+}
 
 bool IsSeparatorText(std::string_view text) {
     // "-" is never a lead byte nor a trail byte in cp932, so a text of

@@ -49,6 +49,8 @@ struct Category {
 
 // What GetCategory copies out: the name and width, and a reference to the
 // store's own items (not a copy; never to be freed by the caller).
+class ListHistory;
+
 struct CategoryInfo {
     std::string name;
     std::int32_t nameWidth = 0;
@@ -83,6 +85,14 @@ class ListStore {
     int RelocateCategory(int from, int to);
     // Frees every category and item; 1.
     int FreeAllCategories();
+    // Takes the category at position out of the store, items and all; null
+    // when none stands there. Its ItemList stays where it is in memory.
+    std::unique_ptr<Category> TakeCategory(int position);
+    // Puts a taken category back in front of position (appended when out of
+    // range). 1; 0 when memory runs out (the category is then freed).
+    int PutCategory(std::unique_ptr<Category> category, int position);
+    // The position of the category whose items list is, or -1.
+    int FindCategoryOf(const ItemList* list) const;
     // totalTabWidth = sum of (nameWidth + 2 x categorySpace); 0 when empty.
     void RecalcTabWidth(int categorySpace);
 
@@ -100,6 +110,8 @@ class ListStore {
     // change of selection, focus, scrolling or the current category. The
     // code that makes a change notes it; a save remembers the count.
     std::uint64_t changeCount = 0;
+    // Where the changes are recorded for undo; none for a store on its own.
+    ListHistory* history = nullptr;
 
   private:
     // Held by pointer so that an ItemList* survives inserts and moves of
@@ -138,6 +150,14 @@ int SelectItemRange(ItemList* list, int first, int last);
 int MoveSelectedItems(ItemList* list, int target);
 // Frees every item of the list; 1.
 int FreeItems(ItemList* list);
+// The positions of the selected items, ascending.
+std::vector<int> SelectedPositions(const ItemList& list);
+// Moves the items at positions (ascending, in range) out of the list into
+// taken, in their order; the others close up. One pass over the list.
+void TakeItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>& taken);
+// Puts items back so that they stand at positions (ascending, in the list
+// as it will be); the inverse of TakeItemsAt. One pass over the list.
+void PutItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>&& items);
 
 // --- Text helpers ------------------------------------------------------------
 

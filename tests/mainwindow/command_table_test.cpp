@@ -28,7 +28,7 @@ TEST(CommandTable, PreparationOfEveryIdentifier) {
         }
         EXPECT_EQ(row.prep.itemEdit, expected);
     }
-    EXPECT_EQ(rows, 56);
+    EXPECT_EQ(rows, 58);
 }
 
 TEST(CommandTable, LookupReadsTheLowWordOnly) {

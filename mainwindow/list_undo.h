@@ -1,0 +1,12 @@
+// Undo and redo of the list's changes (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z):
+// the step is taken back or made again in AppHistory, then the window shows
+// the category where it happened with the items it touched selected.
+#pragma once
+
+namespace tessel {
+
+// 1 when a step was undone or redone; 0 when there was none.
+int UndoListChange();
+int RedoListChange();
+
+}  // namespace tessel

@@ -1,0 +1,131 @@
+// The changes made to the list, step by step, so that they can be taken
+// back (undo) and made again (redo). A step is one command or one mouse
+// action; it keeps only what it changed: the items it took out or changed
+// with their positions, a category it removed, an old name. Never a copy of
+// the whole list.
+//
+// Entries point at a category's ItemList, which stays at one address while
+// the category lives; a removed category lives on in the step that removed
+// it, so every entry before and after it stays valid.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "store/list_store.h"
+
+namespace tessel {
+
+// What an undo or a redo changed, for the window to show it.
+struct HistoryFocus {
+    bool done = false;
+    int category = -1;         // the category to show; -1 when there is none
+    std::vector<int> touched;  // its items to select, ascending; may be empty
+    int focus = -1;            // the focus row when nothing is left to select
+};
+
+class ListHistory {
+  public:
+    // The history gives up its oldest steps beyond this many bytes.
+    static constexpr std::size_t kDefaultLimit = 64u << 20;
+
+    // Ends the step being recorded: the next change starts a new one.
+    void Seal() { open_ = false; }
+    // Forgets every step (a list read anew).
+    void Clear();
+    void SetLimit(std::size_t bytes) { limit_ = bytes; }
+    // Called as each new step begins and after each undo and redo (the idle
+    // save waits for the last change).
+    void SetChangeListener(void (*listener)()) { listener_ = listener; }
+
+    // Recorded in the order the changes are made, each into the open step.
+    // The positions are those of the list after the change for inserts and
+    // moves, before it for erases and changes.
+    void ItemsInserted(ItemList* list, int first, int count);
+    void ItemsErased(ItemList* list, std::vector<int> positions, std::vector<Item> items);
+    void ItemsMoved(ItemList* list, std::vector<int> positions, int blockStart);
+    // Before an item changes in place: its version until now.
+    void ItemChanging(ItemList* list, int position, const Item& before);
+    void CategoryInserted(int position);
+    void CategoryErased(int position, std::unique_ptr<Category> category);
+    void CategoryRenamed(int position, std::string oldName, std::int32_t oldWidth);
+    void CategoryMoved(int from, int to);
+
+    // Takes back the last step, or makes the next undone one again. Both
+    // move store.changeCount on; the store's bookkeeping is the caller's.
+    HistoryFocus Undo(ListStore& store);
+    HistoryFocus Redo(ListStore& store);
+
+    std::size_t UndoSteps() const { return done_; }
+    std::size_t RedoSteps() const { return steps_.size() - done_; }
+    std::size_t Bytes() const { return bytes_; }
+
+  private:
+    struct Entry {
+        enum class Kind : std::uint8_t {
+            InsertItems,
+            EraseItems,
+            MoveItems,
+            ChangeItems,
+            InsertCategory,
+            EraseCategory,
+            RenameCategory,
+            MoveCategory,
+        };
+        Kind kind = Kind::InsertItems;
+        ItemList* list = nullptr;
+        int first = 0;  // inserted items, block start, category position, move source
+        int count = 0;  // inserted items, move target
+        std::vector<int> positions;
+        std::vector<Item> items;             // taken out, or the other versions
+        std::unique_ptr<Category> category;  // held while out of the store
+        std::string name;                    // the other name
+        std::int32_t width = 0;
+    };
+    struct Step {
+        std::vector<Entry> entries;
+        std::size_t bytes = 0;
+    };
+
+    Entry& Add(Entry entry);
+    void Apply(Entry& entry, ListStore& store, bool undo, HistoryFocus& focus);
+    void Recount(Step& step);
+    void Trim();
+    static std::size_t EntryBytes(const Entry& entry);
+
+    std::deque<Step> steps_;
+    std::size_t done_ = 0;  // steps_[0 .. done_) are done, the rest undone
+    bool open_ = false;     // steps_[done_ - 1] still takes entries
+    std::size_t bytes_ = 0;
+    std::size_t limit_ = kDefaultLimit;
+    void (*listener_)() = nullptr;
+};
+
+// Moves the selected items of the current category as one block in front
+// of target (MoveSelectedItems) and records the move. The block's new first
+// position, or -1 when nothing could be moved; a block that lands where it
+// stood is no change.
+int MoveSelectionRecorded(ListStore& store, int target);
+
+// Moves store.changeCount on and records the change in store.history, when
+// it has one. A history that cannot take the record (no memory) is
+// cleared, as it no longer describes the list.
+template <class Record>
+void RecordChange(ListStore& store, Record&& record) {
+    ++store.changeCount;
+    if (store.history == nullptr) {
+        return;
+    }
+    try {
+        record(*store.history);
+    } catch (...) {
+        store.history->Clear();
+    }
+}
+
+}  // namespace tessel
