@@ -1,0 +1,20 @@
+// Text where it meets the system. The program keeps its text as cp932 bytes
+// (list.txt, the store, layout.ini); the system's "W" calls take UTF-16.
+// Both ways name code page 932 itself, never the ANSI code page, so that a
+// Windows of any language, or one set to UTF-8, reads the same text.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tessel {
+
+inline constexpr unsigned kTextCodePage = 932;
+
+// cp932 bytes as UTF-16. A lone lead byte at the end is dropped.
+std::wstring WideFromCp932(std::string_view text);
+// UTF-16 as cp932 bytes; a character cp932 lacks becomes "?", as the
+// system's own conversion makes it.
+std::string Cp932FromWide(std::wstring_view text);
+
+}  // namespace tessel
