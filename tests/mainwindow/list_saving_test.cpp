@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -259,6 +260,49 @@ TEST_F(ListSaving, WithAChangePendingBothVersionsSurvive) {
     Command(kCmdSaveList);
     EXPECT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(FilesStartingWith("list.txt.changed-").size(), 1u);
+}
+
+}  // namespace
+}  // namespace tessel::test
+
+namespace tessel::test {
+namespace {
+
+// An edit the user did not change leaves every item byte for byte, the
+// longest ones included (pasted: a list line keeps at most 255 bytes, the
+// marker included), through the commands Enter, Enter, Ctrl+S.
+TEST_F(FrameTest, AnUntouchedEditKeepsEveryItemWhole) {
+    const std::string items[] = {std::string(255, 'a'), std::string(254, 'b'),
+                                 std::string(253, 'c') + "あ", std::string(252, 'd') + "い"};
+    std::string pasted;
+    std::string list = "C\r\n";
+    for (const std::string& item : items) {
+        pasted += item + "\r\n";
+        list += "□" + item + "\r\n";
+    }
+    WriteFileBytes(DataFile("list.txt"), "C\r\n");
+    ASSERT_NE(Create(), nullptr);
+    ASSERT_TRUE(OpenClipboard(frame_));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, pasted.size() + 1);
+    std::memcpy(GlobalLock(block), pasted.c_str(), pasted.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    for (int id : {kCmdPaste, kCmdSaveList}) {
+        SendMessageA(frame_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+        PumpMessages();
+    }
+    ASSERT_EQ(ReadFileBytes(DataFile("list.txt")), list);
+    for (int row = 0; row < 4; ++row) {
+        SelectItemRange(AppStore.currentItems, row, row);
+        AppStore.focusIndex = row;
+        for (int id : {kCmdEditItem, kCmdEditItem, kCmdSaveList}) {
+            SendMessageA(frame_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+            PumpMessages();
+        }
+        EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), list) << "row " << row;
+    }
 }
 
 }  // namespace
