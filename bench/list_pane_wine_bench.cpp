@@ -1,12 +1,15 @@
 // Times every key and mouse action of the list pane, and every item command
 // through the main window's dispatcher, on a category of 100,000 items
 // under Wine, the repaint included, with the real pane and scroll bar on a
-// visible window. A timed program, not a test: it prints
-// the median and the slowest of its runs for each action.
+// visible window; for each that changes the list also its undo and its redo
+// (Ctrl+Z, Ctrl+Y), the idle save of the list and what the history holds.
+// A timed program, not a test: it prints the median and the slowest of its
+// runs for each action.
 //
 //   scripts/wine-run build/win64/bench/list_pane_wine_bench.exe   (or build/win)
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -17,7 +20,9 @@
 #include "listpane/item_editor.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/command_dispatch.h"
+#include "mainwindow/list_saving.h"
 #include "process/app_state.h"
+#include "process/data_files.h"
 #include "shell/command_ids.h"
 
 namespace {
@@ -33,11 +38,13 @@ constexpr int kPaneHeight = 670;
 HWND parentWindow = nullptr;
 
 // A fresh category of kItems items (bench::FillBenchCategory), only the
-// focus row 0 selected, no edit open.
+// focus row 0 selected, no edit open, an empty history.
 void FillCategory() {
     // An edit left open by the run before would turn the next Enter into
     // its end.
     EndItemEdit(0);
+    // Its steps point into the lists about to be freed.
+    AppHistory.Clear();
     bench::FillBenchCategory(kItems);
     SelectItemRange(AppStore.currentItems, 0, 0);
     UpdateListScroll(0);
@@ -94,7 +101,87 @@ void SetShift(bool down) {
 
 void Measure(const char* name, const std::function<void()>& setup,
              const std::function<void()>& action) {
-    bench::Measure(bench::Timing{kRuns, 46, 16, Repaint}, name, setup, action);
+    bench::Measure(bench::Timing{kRuns, 54, 16, Repaint}, name, setup, action);
+}
+
+// Whether a setup found the step it was to leave in the history; an undo or
+// redo of nothing would pass for a fast one.
+bool stepsAsExpected = true;
+
+void ExpectSteps(std::size_t undo, std::size_t redo) {
+    if (AppHistory.UndoSteps() != undo || AppHistory.RedoSteps() != redo) {
+        stepsAsExpected = false;
+    }
+}
+
+// Times action after setup, then its undo (Ctrl+Z) and the redo of that
+// (Ctrl+Y) through the dispatcher, each from a fresh list and history.
+void MeasureWithUndo(const std::string& name, const std::function<void()>& setup,
+                     const std::function<void()>& action) {
+    Measure(name.c_str(), setup, action);
+    const auto done = [&setup, &action] {
+        setup();
+        action();
+        Repaint();
+    };
+    stepsAsExpected = true;
+    Measure(("undo: " + name).c_str(),
+            [&done] {
+                done();
+                ExpectSteps(1, 0);
+            },
+            [] { Command(kCmdUndo); });
+    Measure(("redo: " + name).c_str(),
+            [&done] {
+                done();
+                Command(kCmdUndo);
+                Repaint();
+                ExpectSteps(0, 1);
+            },
+            [] { Command(kCmdRedo); });
+    if (!stepsAsExpected) {
+        std::printf("  (%s: the action did not leave one step; its undo and redo did less)\n",
+                    name.c_str());
+    }
+}
+
+// The idle save's write of list.txt into a folder of its own under the
+// temporary folder, removed afterwards with what was written there.
+void MeasureIdleSave() {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    DataDirectory =
+        std::string(temp) + "tessel-list-pane-bench-" + std::to_string(GetCurrentProcessId());
+    if (!CreateDirectoryA(DataDirectory.c_str(), nullptr)) {
+        std::printf("cannot create %s\n", DataDirectory.c_str());
+        return;
+    }
+    FillCategory();
+    int failures = 0;
+    bench::Measure(
+        bench::Timing{kRuns, 54, 16, [] {}}, "idle save (WriteListFile, 100,000 items)", [] {},
+        [&failures] { failures += WriteListFile() == 1 ? 0 : 1; });
+    if (failures > 0) {
+        std::printf("  (%d of the writes failed)\n", failures);
+    }
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((DataDirectory + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                DeleteFileA((DataDirectory + "\\" + found.cFileName).c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(DataDirectory.c_str());
+}
+
+void PrintHistoryBytes(const char* what) {
+    const std::size_t bytes = AppHistory.Bytes();
+    std::printf("%-*s %10lu bytes %8.2f MB, undo steps %lu\n", 54, what,
+                static_cast<unsigned long>(bytes), static_cast<double>(bytes) / (1024.0 * 1024.0),
+                static_cast<unsigned long>(AppHistory.UndoSteps()));
 }
 
 }  // namespace
@@ -113,6 +200,11 @@ int main() {
         std::fprintf(stderr, "list_pane_wine_bench: the windows could not be made\n");
         return 1;
     }
+    // As the main window does: every change is recorded, and each new step
+    // (re)starts the idle save's wait.
+    AppHistory.Clear();
+    AppHistory.SetChangeListener(ArmIdleSave);
+    AppStore.history = &AppHistory;
     SetFocus(ListPaneHandle);
     const auto fresh = [] { FillCategory(); };
     const auto middle = [] {
@@ -120,8 +212,10 @@ int main() {
         SelectRange(50000, 50000, 50000);
     };
     const int mid = kItems / 2;
-    std::printf("list pane, %d items, pane of %d rows; median and slowest of %d runs\n", kItems,
-                kPaneHeight / 22, kRuns);
+    std::printf(
+        "list pane, %d items, pane of %d rows; median and slowest of %d runs; "
+        "\"undo:\" and \"redo:\" time Ctrl+Z and Ctrl+Y after the action\n",
+        kItems, kPaneHeight / 22, kRuns);
 
     Measure("repaint at the top", fresh, [] { InvalidateListPane(); });
     Measure(
@@ -150,28 +244,38 @@ int main() {
         SendMouse(WM_LBUTTONDOWN, 200, 5 * 22 + 5, MK_LBUTTON);
         SendMouse(WM_LBUTTONUP, 200, 5 * 22 + 5, 0);
     });
-    Measure("click on a check box (toggles)", middle, [] {
-        SendMouse(WM_LBUTTONDOWN, 8 + 2, 4 + 2, MK_LBUTTON);
-        SendMouse(WM_LBUTTONUP, 8 + 2, 4 + 2, 0);
-    });
-    Measure("wheel, three lines", middle, [] {
-        SendMessageA(ListPaneHandle, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
-    });
-    Measure(
-        "drag a block of 1,000 and drop it",
-        [mid] {
-            FillCategory();
-            SelectRange(mid, mid + 999, mid);
+    MeasureWithUndo(
+        "click on a check box (toggles)",
+        [middle, mid] {
+            middle();
+            // The top row's box at the left edge: an item without indent.
             AppStore.topIndex = mid;
             UpdateListScroll(0);
         },
         [] {
-            SendMouse(WM_LBUTTONDOWN, 200, 5, MK_LBUTTON);
-            SendMouse(WM_MOUSEMOVE, 200, 40, MK_LBUTTON);
-            SendMouse(WM_MOUSEMOVE, 200, 400, MK_LBUTTON);
-            SendMouse(WM_LBUTTONUP, 200, 400, 0);
+            SendMouse(WM_LBUTTONDOWN, 8 + 2, 4 + 2, MK_LBUTTON);
+            SendMouse(WM_LBUTTONUP, 8 + 2, 4 + 2, 0);
         });
-    Measure(
+    Measure("wheel, three lines", middle, [] {
+        SendMessageA(ListPaneHandle, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+    });
+    MeasureWithUndo(
+        "drag a block of 1,000 and drop it",
+        [mid] {
+            FillCategory();
+            SelectRange(mid, mid + 999, mid);
+            // The block starts on row 15, so that it can be dropped above
+            // itself: dropped inside, it would not move.
+            AppStore.topIndex = mid - 15;
+            UpdateListScroll(0);
+        },
+        [] {
+            SendMouse(WM_LBUTTONDOWN, 200, 15 * 22 + 5, MK_LBUTTON);
+            SendMouse(WM_MOUSEMOVE, 200, 14 * 22 + 5, MK_LBUTTON);
+            SendMouse(WM_MOUSEMOVE, 200, 3 * 22 + 5, MK_LBUTTON);
+            SendMouse(WM_LBUTTONUP, 200, 3 * 22 + 5, 0);
+        });
+    MeasureWithUndo(
         "double click below the last row",
         [] {
             FillCategory();
@@ -199,54 +303,84 @@ int main() {
     const auto editing = [middle] {
         middle();
         Command(kCmdEditItem);
+        // Stored unchanged, the text would be no change and no step.
+        SetWindowTextA(itemEditor, "rewritten text");
     };
+    // Whether a command changes the list, and so has an undo and a redo.
+    enum class Undo : bool { No, Yes };
     struct CommandCase {
         const char* name;
         int id;
+        Undo undo;
         std::function<void()> setup;
     };
     const CommandCase commands[] = {
-        {"41201 Ctrl+N new item at the focus row", kCmdNewItem, middle},
-        {"41202 Enter opens the editor", kCmdEditItem, middle},
-        {"41202 Enter stores the edit", kCmdEditItem, editing},
-        {"41203 Space checks one", kCmdToggleCheck, middle},
-        {"41203 Space with CheckMoveDown (sinks)", kCmdToggleCheck, sinking},
-        {"41203 Space checks 100,000 selected", kCmdToggleCheck, all},
-        {"41204 Ctrl+X cuts 1,000", kCmdCut, block},
-        {"41205 Ctrl+C copies 1,000", kCmdCopy, block},
-        {"41206 Ctrl+V pastes one line", kCmdPaste,
+        {"41201 Ctrl+N new item at the focus row", kCmdNewItem, Undo::Yes, middle},
+        {"41202 Enter opens the editor", kCmdEditItem, Undo::No, middle},
+        {"41202 Enter stores the edit", kCmdEditItem, Undo::Yes, editing},
+        {"41203 Space checks one", kCmdToggleCheck, Undo::Yes, middle},
+        {"41203 Space with CheckMoveDown (sinks)", kCmdToggleCheck, Undo::Yes, sinking},
+        {"41203 Space checks 100,000 selected", kCmdToggleCheck, Undo::Yes, all},
+        {"41204 Ctrl+X cuts 1,000", kCmdCut, Undo::Yes, block},
+        {"41205 Ctrl+C copies 1,000", kCmdCopy, Undo::No, block},
+        {"41206 Ctrl+V pastes one line", kCmdPaste, Undo::Yes,
          [middle] {
              middle();
              PutTextOnClipboard("\x81\xA0pasted line\r\n");
          }},
-        {"41207 Delete one", kCmdDeleteItems, middle},
-        {"41207 Delete 1,000", kCmdDeleteItems, block},
-        {"41208 Ctrl+D cancels 100,000 selected", kCmdToggleStrike, all},
-        {"41209 Ctrl+B emphasises 100,000 selected", kCmdToggleBold, all},
-        {"41210 Ctrl+L separator at the focus row", kCmdNewSeparator, middle},
-        {"41211 Tab indents 100,000 selected", kCmdIndent, all},
-        {"41212 Shift+Tab outdents 100,000 selected", kCmdOutdent, all},
-        {"41213 Ctrl+A selects all", kCmdSelectAll, fresh},
-        {"41214 Ctrl+Q selects the checked", kCmdSelectChecked, fresh},
-        {"41215 Ctrl+W selects the unchecked", kCmdSelectUnchecked, fresh},
-        {"41216 Ctrl+R selects the cancelled", kCmdSelectStrike, fresh},
-        {"41217 Ctrl+T selects the emphasised", kCmdSelectBold, fresh},
-        {"41218 Ctrl+Shift+Q checks all", kCmdCheckAll, fresh},
-        {"41219 Ctrl+Shift+W unchecks all", kCmdUncheckAll, fresh},
-        {"41220 Ctrl+Shift+E inverts every check", kCmdInvertChecks, fresh},
-        {"41221 Ctrl+Shift+R clears every cancel", kCmdClearStrike, fresh},
-        {"41222 Ctrl+Shift+T clears every emphasis", kCmdClearBold, fresh},
-        {"41223 Alt+Up moves 1,000 up", kCmdMoveItemsUp, block},
-        {"41224 Alt+Down moves 1,000 down", kCmdMoveItemsDown, block},
-        {"41225 Ctrl+Shift+X cuts 1,000 as text", kCmdCutText, block},
-        {"41226 Ctrl+Shift+C copies 1,000 as text", kCmdCopyText, block},
+        {"41207 Delete one", kCmdDeleteItems, Undo::Yes, middle},
+        {"41207 Delete 1,000", kCmdDeleteItems, Undo::Yes, block},
+        {"41207 Delete 100,000 selected", kCmdDeleteItems, Undo::Yes, all},
+        {"41208 Ctrl+D cancels 100,000 selected", kCmdToggleStrike, Undo::Yes, all},
+        {"41209 Ctrl+B emphasises 100,000 selected", kCmdToggleBold, Undo::Yes, all},
+        {"41210 Ctrl+L separator at the focus row", kCmdNewSeparator, Undo::Yes, middle},
+        {"41211 Tab indents 100,000 selected", kCmdIndent, Undo::Yes, all},
+        {"41212 Shift+Tab outdents 100,000 selected", kCmdOutdent, Undo::Yes, all},
+        {"41213 Ctrl+A selects all", kCmdSelectAll, Undo::No, fresh},
+        {"41214 Ctrl+Q selects the checked", kCmdSelectChecked, Undo::No, fresh},
+        {"41215 Ctrl+W selects the unchecked", kCmdSelectUnchecked, Undo::No, fresh},
+        {"41216 Ctrl+R selects the cancelled", kCmdSelectStrike, Undo::No, fresh},
+        {"41217 Ctrl+T selects the emphasised", kCmdSelectBold, Undo::No, fresh},
+        {"41218 Ctrl+Shift+Q checks all", kCmdCheckAll, Undo::Yes, fresh},
+        {"41219 Ctrl+Shift+W unchecks all", kCmdUncheckAll, Undo::Yes, fresh},
+        {"41220 Ctrl+Shift+E inverts every check", kCmdInvertChecks, Undo::Yes, fresh},
+        {"41221 Ctrl+Shift+R clears every cancel", kCmdClearStrike, Undo::Yes, fresh},
+        {"41222 Ctrl+Shift+T clears every emphasis", kCmdClearBold, Undo::Yes, fresh},
+        {"41223 Alt+Up moves 1,000 up", kCmdMoveItemsUp, Undo::Yes, block},
+        {"41224 Alt+Down moves 1,000 down", kCmdMoveItemsDown, Undo::Yes, block},
+        {"41225 Ctrl+Shift+X cuts 1,000 as text", kCmdCutText, Undo::Yes, block},
+        {"41226 Ctrl+Shift+C copies 1,000 as text", kCmdCopyText, Undo::No, block},
     };
     for (const CommandCase& c : commands) {
         const int id = c.id;
-        Measure(c.name, c.setup, [id] { Command(id); });
+        if (c.undo == Undo::Yes) {
+            MeasureWithUndo(c.name, c.setup, [id] { Command(id); });
+        } else {
+            Measure(c.name, c.setup, [id] { Command(id); });
+        }
         AppSettings.CheckMoveDown = 0;
         EndItemEdit(0);
     }
+
+    MeasureIdleSave();
+
+    // What the history holds: 100 steps of one item each, of four kinds...
+    FillCategory();
+    const int oneItem[] = {kCmdToggleCheck, kCmdIndent, kCmdDeleteItems, kCmdNewSeparator};
+    for (int step = 0; step < 100; ++step) {
+        const int row = mid + step * 7;
+        SelectRange(row, row, row);
+        Command(oneItem[step % 4]);
+    }
+    PrintHistoryBytes("history after 100 one-item steps");
+    // ...and one step that took every item out.
+    FillCategory();
+    SelectRange(0, kItems - 1, 0);
+    Command(kCmdDeleteItems);
+    PrintHistoryBytes("history after deleting all 100,000 items");
+
+    AppStore.history = nullptr;
+    AppHistory.Clear();
     DestroyWindow(parentWindow);
     return 0;
 }
