@@ -1,5 +1,6 @@
 #include "drawing/draw_primitives.h"
 
+#include "process/wide_text.h"
 #include "store/cp932.h"
 
 namespace tessel {
@@ -28,11 +29,33 @@ void FillBox(HDC dc, Colour colour, int left, int top, int width, int height) {
 }
 
 FontHandle CreateListFont(const std::string& face, int size, int style) {
-    std::string faceName(Cp932Prefix(face, LF_FACESIZE - 1));
-    return FontHandle(CreateFontA(
+    std::wstring faceName = WideFromCp932(face);
+    if (faceName.size() > LF_FACESIZE - 1) {
+        // Never half a surrogate pair.
+        std::size_t keep = LF_FACESIZE - 1;
+        if (IS_HIGH_SURROGATE(faceName[keep - 1])) {
+            --keep;
+        }
+        faceName.resize(keep);
+    }
+    return FontHandle(CreateFontW(
         size, 0, 0, 0, (style & kFontBold) ? FW_BOLD : 0, (style & kFontItalic) ? TRUE : FALSE,
         (style & kFontUnderline) ? TRUE : FALSE, (style & kFontStrikeOut) ? TRUE : FALSE,
-        DEFAULT_CHARSET, 0, 0, 0, 0, faceName.c_str()));
+        SHIFTJIS_CHARSET, 0, 0, 0, 0, faceName.c_str()));
+}
+
+void DrawText932(HDC dc, int x, int y, std::string_view text) {
+    const std::wstring wide = WideFromCp932(text);
+    TextOutW(dc, x, y, wide.data(), static_cast<int>(wide.size()));
+}
+
+int TextWidth932(HDC dc, std::string_view text) {
+    const std::wstring wide = WideFromCp932(text);
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) {
+        return 0;
+    }
+    return extent.cx;
 }
 
 }  // namespace tessel

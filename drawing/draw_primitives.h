@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "drawing/gdi_handles.h"
 #include "storage/layout_settings.h"
@@ -24,9 +25,19 @@ void DrawRectOutline(HDC dc, Colour colour, int left, int top, int width, int he
 void FillBox(HDC dc, Colour colour, int left, int top, int width, int height);
 
 // A font of cell height `size` pixels with the style bits (FontStyleBits:
-// 1 bold, 2 italic, 4 underline, 8 strike-out), DEFAULT_CHARSET, everything
-// else the platform's default. A face the system lacks falls back to a
-// default face; a face too long for the platform is cut at a character.
+// 1 bold, 2 italic, 4 underline, 8 strike-out), the Japanese character
+// set (what the default set is on a Japanese Windows, and on any other the
+// set whose glyphs the text needs), everything else the platform's
+// default. The face is cp932 (layout.ini); a face the system lacks falls
+// back to a default face; a face too long for the platform is cut at a
+// character.
 FontHandle CreateListFont(const std::string& face, int size, int style);
+
+// cp932 text drawn and measured through the system's UTF-16 calls, so that
+// it reads the same under any ANSI code page.
+void DrawText932(HDC dc, int x, int y, std::string_view text);
+// The width in pixels of text in the selected font; 0 when it cannot be
+// measured.
+int TextWidth932(HDC dc, std::string_view text);
 
 }  // namespace tessel

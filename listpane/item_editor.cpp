@@ -5,6 +5,7 @@
 
 #include "drawing/draw_primitives.h"
 #include "drawing/gdi_handles.h"
+#include "listpane/inplace_edit_box.h"
 #include "listpane/item_commands.h"
 #include "listpane/item_edit_layout.h"
 #include "listpane/list_pane.h"
@@ -26,13 +27,12 @@ namespace {
 constexpr int kErrorProgram = 901;
 constexpr int kEditorChildId = 200;
 
-// What one open edit knows besides its window.
+// What one open edit knows besides its box.
 struct EditSession {
-    int index = -1;               // itemEditIndex
-    ItemList* list = nullptr;     // the category it was opened in
-    std::string original;         // the item's text when it was opened
-    FontHandle font;              // lives as long as the editor
-    WNDPROC classProc = nullptr;  // the EDIT class's own procedure
+    int index = -1;            // itemEditIndex
+    ItemList* list = nullptr;  // the category it was opened in
+    std::string original;      // the item's text when it was opened
+    InplaceEditBox box;
 };
 EditSession Session;
 
@@ -43,19 +43,8 @@ void ReportUnreadableItem(int index) {
 }
 
 void DestroyEditor() {
-    if (itemEditor != nullptr) {
-        HWND editor = itemEditor;
-        itemEditor = nullptr;
-        DestroyWindow(editor);
-    }
-}
-
-std::string EditorText(HWND editor) {
-    const int length = GetWindowTextLengthA(editor);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int read = GetWindowTextA(editor, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
-    return text;
+    itemEditor = nullptr;
+    Session.box.Close();
 }
 
 // The item the edit was opened on, or null when it no longer stands at
@@ -70,78 +59,26 @@ Item* EditedItem() {
     return item.text == Session.original ? &item : nullptr;
 }
 
-LRESULT CALLBACK ItemEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC classProc = Session.classProc;
-    switch (message) {
-        case WM_DESTROY:
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
-            Session.font.Reset();
-            return CallWindowProcA(classProc, window, message, wParam, lParam);
-        case WM_SETFOCUS:
-            ActiveAccelerators = nullptr;
-            break;
-        case WM_KILLFOCUS:
-            EndItemEdit(1);
-            ActiveAccelerators = AcceleratorHandle;
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_KEYDOWN:
-            if (wParam == VK_TAB) {
-                EndItemEdit(1);
-                return 0;
-            }
-            if (wParam == VK_ESCAPE) {
-                EndItemEdit(0);
-                return 0;
-            }
-            if (wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000)) {
-                SendMessageA(window, EM_SETSEL, 0, -1);
-                return 0;
-            }
-            break;
-        case WM_CHAR:
-            if (wParam == '\t') {
-                return 0;
-            }
-            if (wParam == '\r') {
-                EndItemEdit(1);
-                return 0;
-            }
-            break;
-        default:
-            break;
-    }
-    return CallWindowProcA(classProc, window, message, wParam, lParam);
-}
-
+// The box over the row, in the row's font; its background is the pane's
+// answer to WM_CTLCOLOREDIT.
 HWND CreateEditor(const EditAppearance& look, const Item& item) {
-    HWND editor = CreateWindowExA(
-        0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, ListPaneHandle,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorChildId)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(ListPaneHandle, GWLP_HINSTANCE)), nullptr);
-    if (editor == nullptr) {
-        return nullptr;
-    }
-    itemEditor = editor;
-    Session.classProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ItemEditProc)));
-    SendMessageA(editor, EM_LIMITTEXT, EditLimitFor(item.text), 0);
-    const FontSpec& font = AppLayout.listFont;
-    Session.font = CreateListFont(font.face, font.size, look.fontStyle);
-    SendMessageA(editor, WM_SETFONT, reinterpret_cast<WPARAM>(Session.font.Get()), TRUE);
-    SendMessageA(editor, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    SetWindowTextA(editor, item.text.c_str());
-    return editor;
-}
-
-void PlaceEditor(HWND editor, const Item& item) {
     RECT client{};
     GetClientRect(ListPaneHandle, &client);
-    const EditBox box =
+    const EditBox place =
         ItemEditBox(Session.index, item.indent, AppStore.topIndex, client.right - client.left,
                     ScrollBarShownWidth, ListMetricsFrom(AppLayout));
-    MoveWindow(editor, box.x, box.y, box.width, box.height, TRUE);
+    InplaceEditConfig config;
+    config.parent = ListPaneHandle;
+    config.childId = kEditorChildId;
+    config.place = RECT{place.x, place.y, place.x + place.width, place.y + place.height};
+    config.limitBytes = EditLimitFor(item.text);
+    config.paintsBackground = false;
+    config.end = EndItemEdit;
+    const FontSpec& font = AppLayout.listFont;
+    HWND editor =
+        Session.box.Open(config, item.text, CreateListFont(font.face, font.size, look.fontStyle));
+    itemEditor = editor;
+    return editor;
 }
 
 }  // namespace
@@ -173,7 +110,6 @@ int BeginItemEdit(int selectAll) {
     if (editor == nullptr) {
         return 0;
     }
-    PlaceEditor(editor, item);
     if (selectAll == 1) {
         SendMessageA(editor, EM_SETSEL, 0, -1);
     }
@@ -197,8 +133,8 @@ int EndItemEdit(int commit) {
         DestroyEditor();
         return 1;
     }
-    const std::string typed = EditorText(itemEditor);
-    SetWindowTextA(itemEditor, "");
+    const std::string typed = Session.box.Text();
+    Session.box.Clear();
     if (AppStore.currentItems == nullptr) {
         DestroyEditor();
         return 0;

@@ -102,8 +102,7 @@ void DrawRow(HDC dc, const ListPaintInput& input, const ListMetrics& m, const It
         const StateLook look = LookOf(item.state, input.fonts, layout);
         UseFont(dc, look.font);
         SetTextColor(dc, look.text);
-        TextOutA(dc, TextLeft(item.indent, m), TextTop(rowTop, m), item.text.data(),
-                 static_cast<int>(item.text.size()));
+        DrawText932(dc, TextLeft(item.indent, m), TextTop(rowTop, m), item.text);
     }
     if (position == input.store->focusIndex && !input.itemDragActive && input.hasFocus) {
         DrawDottedFrame(dc, layout.ListFocusBorder, rowTop, rowRight, lh);

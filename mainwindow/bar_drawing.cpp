@@ -57,7 +57,7 @@ void PaintTitleBar(HDC dc, const BarScene& scene, const BarFonts& fonts) {
     {
         SelectedObject font(dc, fonts.title);
         SetTextColor(dc, layout.TitleText);
-        TextOutA(dc, text.x, text.y, scene.title.data(), static_cast<int>(scene.title.size()));
+        DrawText932(dc, text.x, text.y, scene.title);
     }
 
     if (scene.gradient) {
@@ -86,8 +86,7 @@ void PaintTabs(HDC dc, const BarScene& scene, const BarFonts& fonts,
             SelectObject(dc, fonts.hover);
         }
         SetTextColor(dc, colour);
-        TextOutA(dc, tab.left + layout.CategorySpace, textTop, name.data(),
-                 static_cast<int>(name.size()));
+        DrawText932(dc, tab.left + layout.CategorySpace, textTop, name);
         if (hovered) {
             SelectObject(dc, fonts.category);
         }

@@ -6,6 +6,7 @@
 #include "mainwindow/offscreen.h"
 #include "mainwindow/pane_layout.h"
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "store/cp932.h"
 
 namespace tessel {
@@ -85,7 +86,11 @@ void DrawBars(int parts) {
 void SetTitleText(std::string_view text) {
     TitleBuffer.assign(Cp932Prefix(text, kMaxTitleBytes));
     if (MainFrameHandle != nullptr) {
-        SetWindowTextA(MainFrameHandle, TitleBuffer.c_str());
+        // The caption the taskbar and window switchers read, kept in
+        // UTF-16 past the window's ANSI procedure, whose WM_GETTEXT answers
+        // in cp932.
+        DefWindowProcW(MainFrameHandle, WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(WideFromCp932(TitleBuffer).c_str()));
     }
     DrawBars(kBarTitle);
     InvalidateFrame();

@@ -5,6 +5,7 @@
 
 #include "drawing/draw_primitives.h"
 #include "drawing/gdi_handles.h"
+#include "listpane/inplace_edit_box.h"
 #include "listpane/item_commands.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/bar_glyphs.h"
@@ -15,6 +16,7 @@
 #include "process/app_state.h"
 #include "process/error_report.h"
 #include "process/input_method.h"
+#include "process/wide_text.h"
 #include "shell/command_ids.h"
 #include "store/cp932.h"
 #include "store/list_history.h"
@@ -27,11 +29,9 @@ constexpr int kRenameBoxId = 200;
 // The rename box: at most one, between BeginCategoryRename and
 // EndCategoryRename.
 struct RenameState {
-    HWND box = nullptr;
+    InplaceEditBox box;
     int renaming = 0;
     int index = -1;
-    WNDPROC editProc = nullptr;  // the EDIT class's own procedure
-    FontHandle font;
 };
 
 RenameState rename;
@@ -51,13 +51,7 @@ void ReportMissingCategory(int index) {
 // Pixel width of a name in the category font, which stays selected in the
 // off-screen image between drawings.
 std::int32_t MeasureCategoryName(const std::string& name) {
-    SIZE extent{};
-    if (OffscreenDc() == nullptr ||
-        !GetTextExtentPoint32A(OffscreenDc(), name.data(), static_cast<int>(name.size()),
-                               &extent)) {
-        return 0;
-    }
-    return extent.cx;
+    return OffscreenDc() != nullptr ? TextWidth932(OffscreenDc(), name) : 0;
 }
 
 void ClearSelection(ItemList* items) {
@@ -83,63 +77,6 @@ void ShowEmptyState() {
 
 // --- The rename box -------------------------------------------------------------
 
-LRESULT OnRenameBoxKeyDown(HWND box, WPARAM key, LPARAM lParam) {
-    switch (key) {
-        case VK_TAB:
-            EndCategoryRename(1);
-            return 0;
-        case VK_ESCAPE:
-            EndCategoryRename(0);
-            return 0;
-        case 'A':
-            if (GetKeyState(VK_CONTROL) < 0) {
-                SendMessageA(box, EM_SETSEL, 0, -1);
-                return 0;
-            }
-            break;
-        default:
-            break;
-    }
-    return CallWindowProcA(rename.editProc, box, WM_KEYDOWN, key, lParam);
-}
-
-LRESULT OnRenameBoxChar(HWND box, WPARAM key, LPARAM lParam) {
-    if (key == '\t') {
-        return 0;
-    }
-    if (key == '\r') {
-        EndCategoryRename(1);
-        return 0;
-    }
-    return CallWindowProcA(rename.editProc, box, WM_CHAR, key, lParam);
-}
-
-// The box may be destroyed inside its own key or focus message (the rename
-// ends there); after that nothing here touches it.
-LRESULT CALLBACK RenameBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC editProc = rename.editProc;
-    switch (message) {
-        case WM_DESTROY:
-            SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc));
-            return CallWindowProcA(editProc, box, message, wParam, lParam);
-        case WM_SETFOCUS:
-            // No shortcut may fire while a name is typed.
-            ActiveAccelerators = nullptr;
-            break;
-        case WM_KILLFOCUS:
-            EndCategoryRename(1);
-            ActiveAccelerators = AcceleratorHandle;
-            return 0;
-        case WM_KEYDOWN:
-            return OnRenameBoxKeyDown(box, wParam, lParam);
-        case WM_CHAR:
-            return OnRenameBoxChar(box, wParam, lParam);
-        default:
-            break;
-    }
-    return CallWindowProcA(editProc, box, message, wParam, lParam);
-}
-
 // The box covers the title text and ends one pixel left of the close button.
 RECT RenameBoxRect() {
     RECT client{};
@@ -154,44 +91,20 @@ RECT RenameBoxRect() {
 }
 
 HWND CreateRenameBox(const std::string& name) {
-    HWND box =
-        CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, MainFrameHandle,
-                        reinterpret_cast<HMENU>(kRenameBoxId), AppInstance, nullptr);
-    if (box == nullptr) {
-        return nullptr;
-    }
-    rename.editProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RenameBoxProc)));
-    SendMessageA(box, EM_LIMITTEXT, kMaxTextBytes, 0);
+    InplaceEditConfig config;
+    config.parent = MainFrameHandle;
+    config.childId = kRenameBoxId;
+    config.place = RenameBoxRect();
+    config.limitBytes = kMaxTextBytes;
+    config.end = EndCategoryRename;
     const FontSpec& title = AppLayout.titleFont;
-    rename.font = CreateListFont(title.face, title.size, title.style);
-    SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(rename.font.Get()), FALSE);
-    SendMessageA(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    SetWindowTextA(box, name.c_str());
-    const RECT r = RenameBoxRect();
-    MoveWindow(box, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    return box;
-}
-
-void DestroyRenameBox() {
-    if (rename.box != nullptr) {
-        HWND box = rename.box;
-        rename.box = nullptr;
-        DestroyWindow(box);
-    }
-    rename.font.Reset();
-}
-
-std::string RenameBoxText() {
-    char text[kMaxTextBytes + 1] = {};
-    GetWindowTextA(rename.box, text, sizeof text);
-    return std::string(Cp932Prefix(text, kMaxTextBytes));
+    return rename.box.Open(config, name, CreateListFont(title.face, title.size, title.style));
 }
 
 // Stores the typed name; nothing changes when it is the name already kept.
 int CommitRename() {
-    std::string typed = RenameBoxText();
-    SetWindowTextA(rename.box, "");
+    std::string typed(Cp932Prefix(rename.box.Text(), kMaxTextBytes));
+    rename.box.Clear();
     CategoryInfo info;
     if (!AppStore.GetCategory(rename.index, info)) {
         ReportMissingCategory(rename.index);
@@ -222,7 +135,7 @@ int CommitRename() {
 }  // namespace
 
 HWND CategoryRenameBox() {
-    return rename.box;
+    return rename.box.Handle();
 }
 
 int NewCategory() {
@@ -256,7 +169,8 @@ int DeleteCategory(int index) {
     }
     if (AppSettings.DeleteCheck == 1) {
         std::string question = "「" + info.name + "」を削除してよろしいですか？";
-        if (MessageBoxA(MainFrameHandle, question.c_str(), "カテゴリ削除確認",
+        if (MessageBoxW(MainFrameHandle, WideFromCp932(question).c_str(),
+                        WideFromCp932("カテゴリ削除確認").c_str(),
                         MB_ICONQUESTION | MB_OKCANCEL) != IDOK) {
             return 0;
         }
@@ -342,14 +256,13 @@ int BeginCategoryRename(int index) {
         ReportMissingCategory(index);
         return 0;
     }
-    rename.box = CreateRenameBox(info.name);
-    if (rename.box == nullptr) {
-        rename.font.Reset();
+    HWND box = CreateRenameBox(info.name);
+    if (box == nullptr) {
         return 0;
     }
-    SendMessageA(rename.box, EM_SETSEL, 0, -1);
-    ShowWindow(rename.box, SW_SHOW);
-    SetFocus(rename.box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    ShowWindow(box, SW_SHOW);
+    SetFocus(box);
     rename.renaming = 1;
     RestoreImeState();
     return 1;
@@ -367,17 +280,17 @@ int EndCategoryRename(int commit) {
     }
     RememberAndCloseIme();
     const int result = commit == 1 ? CommitRename() : 1;
-    DestroyRenameBox();
+    rename.box.Close();
     return result;
 }
 
 void ReleaseCategoryRenameFont() {
     // A box still open at shutdown goes with its window; it must not keep
     // drawing with a deleted font until then.
-    if (rename.box != nullptr) {
-        SendMessageA(rename.box, WM_SETFONT, 0, FALSE);
+    if (rename.box.Handle() != nullptr) {
+        SendMessageW(rename.box.Handle(), WM_SETFONT, 0, FALSE);
     }
-    rename.font.Reset();
+    rename.box.ReleaseFont();
 }
 
 }  // namespace tessel

@@ -31,13 +31,14 @@ std::string Cp932FromWide(std::wstring_view text) {
         return std::string();
     }
     const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(kTextCodePage, 0, text.data(), size, nullptr, 0, "?", nullptr);
+    const int length = WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                           nullptr, 0, "?", nullptr);
     if (length <= 0) {
         return std::string();
     }
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kTextCodePage, 0, text.data(), size, &bytes[0], length, "?", nullptr);
+    WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, &bytes[0], length,
+                        "?", nullptr);
     return bytes;
 }
 
