@@ -13,12 +13,15 @@
 //   tessel_probe clip-get -                write the clipboard's text (CF_TEXT) to stdout, as is
 //   tessel_probe clip-set -                put stdin on the clipboard as CF_TEXT
 //   tessel_probe ctrl-key CLASS KEY        bring the window forward and type Ctrl+KEY (a letter)
+//   tessel_probe clip-set-utf8 -           put stdin (UTF-8) on the clipboard as CF_UNICODETEXT
+//   only tessel_probe acp -                     print the ANSI code page of a process started now
 // Exit status 0 on success, 1 when the window is not found, 2 on bad usage.
 #include <windows.h>
 
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -84,31 +87,52 @@ int ClipboardToStdout() {
     return status;
 }
 
-int StdinToClipboard() {
+std::string ReadStdin() {
     _setmode(_fileno(stdin), _O_BINARY);
     std::string text;
     char chunk[4096];
     for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, stdin)) > 0;) {
         text.append(chunk, got);
     }
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* data = block ? static_cast<char*>(GlobalLock(block)) : nullptr;
+    return text;
+}
+
+// Puts bytes (their terminating zero included) on the clipboard in one
+// format; the clipboard then owns the block.
+int PutOnClipboard(UINT format, const void* bytes, std::size_t size) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
+    void* data = block ? GlobalLock(block) : nullptr;
     if (!data) {
         return 1;
     }
-    std::memcpy(data, text.c_str(), text.size() + 1);
+    std::memcpy(data, bytes, size);
     GlobalUnlock(block);
     if (!OpenClipboardPatiently()) {
         GlobalFree(block);
         return 1;
     }
     EmptyClipboard();
-    const bool set = SetClipboardData(CF_TEXT, block) != nullptr;
+    const bool set = SetClipboardData(format, block) != nullptr;
     CloseClipboard();
     if (!set) {
         GlobalFree(block);
     }
     return set ? 0 : 1;
+}
+
+int StdinToClipboard() {
+    const std::string text = ReadStdin();
+    return PutOnClipboard(CF_TEXT, text.c_str(), text.size() + 1);
+}
+
+// What a Unicode program puts on the clipboard: UTF-16 alone.
+int Utf8StdinToUnicodeClipboard() {
+    const std::string text = ReadStdin();
+    const int length =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return PutOnClipboard(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 
 // Real key strokes, so that the program's accelerator table turns them into
@@ -142,6 +166,13 @@ int main(int argc, char** argv) {
     const char* cls = argv[2];
     if (verb == "clip-get") {
         return ClipboardToStdout();
+    }
+    if (verb == "clip-set-utf8") {
+        return Utf8StdinToUnicodeClipboard();
+    }
+    if (verb == "acp") {
+        std::printf("%u\n", GetACP());
+        return 0;
     }
     if (verb == "clip-set") {
         return StdinToClipboard();
