@@ -31,13 +31,16 @@ std::string Cp932FromWide(std::wstring_view text) {
         return std::string();
     }
     const int size = static_cast<int>(text.size());
+    // No best fit: it would write "e" for "é", a different letter, not a
+    // character cp932 lacks.
+    constexpr DWORD kFlags = WC_NO_BEST_FIT_CHARS;
     const int length =
-        WideCharToMultiByte(kTextCodePage, 0, text.data(), size, nullptr, 0, "?", nullptr);
+        WideCharToMultiByte(kTextCodePage, kFlags, text.data(), size, nullptr, 0, "?", nullptr);
     if (length <= 0) {
         return std::string();
     }
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kTextCodePage, 0, text.data(), size, &bytes[0], length, "?", nullptr);
+    WideCharToMultiByte(kTextCodePage, kFlags, text.data(), size, &bytes[0], length, "?", nullptr);
     return bytes;
 }
 
