@@ -211,6 +211,34 @@ TEST_F(Visibility, PopupMenuCarriesTheModel) {
     EXPECT_EQ(GetMenuState(item.Get(), 41201, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
+// The menus' texts reach the platform as UTF-16, whatever its code page:
+// entries, category names and the key names after the TAB.
+TEST_F(AnyCodePageShell, PopupMenuTextsAreUnicode) {
+    AddCategory("牛乳と卵");
+    AddCategory("ｶﾀｶﾅ");
+    AppSettings.DispMenuKey = 1;
+    const MenuHandle menu = BuildPopupMenu(PopupMenuModel(PopupMenuKind::Frame, -1));
+    ASSERT_TRUE(menu);
+    HMENU categories = GetSubMenu(menu.Get(), 4);
+    ASSERT_NE(categories, nullptr);
+    struct Case {
+        HMENU menu;
+        UINT position;
+        const wchar_t* expected;
+    } cases[] = {
+        {menu.Get(), 0, L"\u65b0\u898f\u30ab\u30c6\u30b4\u30ea\u4f5c\u6210(&N)\tCtrl+Shift+N"},
+        {menu.Get(), 4, L"\u30ab\u30c6\u30b4\u30ea\u9078\u629e(&S)"},
+        {categories, 0, L"\u725b\u4e73\u3068\u5375\tCtrl+1"},
+        {categories, 1, L"\uff76\uff80\uff76\uff85\tCtrl+2"},
+    };
+    for (const Case& c : cases) {
+        wchar_t text[128] = {};
+        const int length = GetMenuStringW(c.menu, c.position, text, 128, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(text), c.expected) << c.position;
+        EXPECT_EQ(static_cast<std::size_t>(length), std::wstring(c.expected).size()) << c.position;
+    }
+}
+
 TEST_F(Visibility, MenuChoicesGoToTheDispatcherButCategoriesAreSelected) {
     AddCategory("one");
     AddCategory("two");
