@@ -2,7 +2,11 @@
 // list, leaving the focus on a row that exists, and the items read must
 // survive being copied (with markers) and read again. The first byte
 // chooses the separator length, the second the "InsertPosition" digit and
-// the focus row; the rest is the clipboard text.
+// the focus row; the rest is the clipboard text, and also the clipboard
+// block it came in, read both as cp932 bytes and as UTF-16 units: its text
+// must end at the first NUL or the block's end, never past it. (UTF-16 is
+// made cp932 by the system, with "?" for what cp932 lacks; what comes of
+// it is bytes like any other, and the seeds hold such texts.)
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -51,6 +55,17 @@ void CheckRoundTrip(const std::vector<Item>& items, int separatorLength) {
     }
 }
 
+// The block's text is its start, as long as it may be: up to its first NUL,
+// else the whole block (a half unit at the end is none).
+template <typename Unit>
+void CheckBlock(const Unit* data, std::size_t blockBytes) {
+    const std::basic_string_view<Unit> text = tessel::ClipboardBlockText(data, blockBytes);
+    const std::size_t units = blockBytes / sizeof(Unit);
+    Check(text.data() == data && text.size() <= units);
+    Check(text.find(Unit{}) == std::basic_string_view<Unit>::npos);
+    Check(text.size() == units || data[text.size()] == Unit{});
+}
+
 void CheckPaste(std::string_view text, int separatorLength, int digit, int reference,
                 std::size_t expectedItems) {
     tessel::Category category;
@@ -87,6 +102,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int digit = data[1] % 5;
     const int reference = data[1] / 5 % 6 - 1;  // -1 .. 4, past the list too
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
+
+    // libFuzzer's copy of the input is an allocation of exactly its size,
+    // so that a read past the block is caught; two bytes in, it is aligned
+    // for 16-bit units.
+    if (size > 2) {
+        CheckBlock(text.data(), text.size());
+        CheckBlock(reinterpret_cast<const char16_t*>(data + 2), text.size());
+    }
 
     std::vector<Item> items;
     Check(tessel::ParseClipboardItems(text, separatorLength, items));

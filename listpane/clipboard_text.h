@@ -4,6 +4,7 @@
 // last. Reading follows the list file's line rules (storage/list_line.h).
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,19 @@
 namespace tessel {
 
 enum class MarkerUse { With, TextOnly };
+
+// The text of a clipboard block of blockBytes bytes (narrow or wide units):
+// up to its first NUL, never past the block, whatever another program left
+// in it. A block whose size is not known (0) is trusted to hold its NUL.
+template <typename Unit>
+std::basic_string_view<Unit> ClipboardBlockText(const Unit* data, std::size_t blockBytes) {
+    if (blockBytes == 0) {
+        return std::basic_string_view<Unit>(data);
+    }
+    const Unit* end = data + blockBytes / sizeof(Unit);
+    return std::basic_string_view<Unit>(
+        data, static_cast<std::size_t>(std::find(data, end, Unit{}) - data));
+}
 
 // Bytes of the text for the selected items, the closing NUL included: at
 // least 1 (an empty text when nothing is selected).

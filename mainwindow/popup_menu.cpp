@@ -5,6 +5,7 @@
 #include "listpane/clipboard.h"
 #include "mainwindow/category_commands.h"
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "shell/accelerators.h"
 
 namespace tessel {
@@ -25,9 +26,12 @@ UINT StateOf(unsigned flags) {
     return state;
 }
 
-// Appends one entry at the end of menu; a submenu goes with it.
+// Appends one entry at the end of menu; a submenu goes with it. The text,
+// key name included, is cp932 made UTF-16, whatever the code page of the
+// system.
 bool AppendEntry(HMENU menu, const MenuEntry& entry) {
-    MENUITEMINFOA info{};
+    std::wstring text;
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
     info.fState = StateOf(entry.flags);
@@ -37,7 +41,8 @@ bool AppendEntry(HMENU menu, const MenuEntry& entry) {
         info.fType |= MFT_RADIOCHECK;
     }
     if (!entry.IsSeparator()) {
-        info.dwTypeData = const_cast<char*>(entry.text.c_str());
+        text = WideFromCp932(entry.text);
+        info.dwTypeData = text.data();
     } else {
         info.fMask &= ~static_cast<UINT>(MIIM_STRING);
     }
@@ -51,7 +56,7 @@ bool AppendEntry(HMENU menu, const MenuEntry& entry) {
         info.hSubMenu = submenu.Get();
     }
     const int end = GetMenuItemCount(menu);
-    if (!InsertMenuItemA(menu, static_cast<UINT>(end < 0 ? 0 : end), TRUE, &info)) {
+    if (!InsertMenuItemW(menu, static_cast<UINT>(end < 0 ? 0 : end), TRUE, &info)) {
         return false;
     }
     submenu.Release();  // destroyed with its parent from now on

@@ -1,8 +1,11 @@
 #include "shell/accelerators.h"
 
+#include <iterator>
+#include <string_view>
 #include <vector>
 
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "shell/accelerator_table.h"
 #include "shell/hot_key_code.h"
 #include "shell/key_name_text.h"
@@ -36,7 +39,7 @@ void DestroyAccelerators() {
 
 int FormatKeyName(std::int32_t keyCode, std::string& out) {
     const UINT key = static_cast<UINT>(keyCode) & 0xFF;
-    char name[64] = {};
+    std::string name;
     if (key != 0) {
         const UINT scanCode = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
         if (scanCode != 0) {
@@ -44,8 +47,11 @@ int FormatKeyName(std::int32_t keyCode, std::string& out) {
             if (keyCode & kKeyExtended) {
                 param |= 1L << 24;
             }
-            if (GetKeyNameTextA(param, name, sizeof name) <= 0) {
-                name[0] = '\0';
+            // The menus keep cp932, whatever the code page of the system.
+            wchar_t wide[64] = {};
+            const int length = GetKeyNameTextW(param, wide, static_cast<int>(std::size(wide)));
+            if (length > 0) {
+                name = Cp932FromWide(std::wstring_view(wide, static_cast<std::size_t>(length)));
             }
         }
     }

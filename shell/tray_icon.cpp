@@ -1,20 +1,22 @@
 #include "shell/tray_icon.h"
 
-#include <cstring>
-#include <string_view>
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+#include <string>
 
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "resources/resource_ids.h"
 #include "shell/command_ids.h"
 #include "shell/hot_key.h"
 #include "shell/window_visibility.h"
-#include "store/cp932.h"
 
 namespace tessel {
 namespace {
 
 // The first version's tooltip field, terminating zero included.
-constexpr std::size_t kTrayTipBytes = 64;
+constexpr std::size_t kTrayTipUnits = 64;
 
 HICON SmallProgramIcon() {
     // Shared: the shell copies the icon, and a shared one is never destroyed.
@@ -23,8 +25,8 @@ HICON SmallProgramIcon() {
                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
-NOTIFYICONDATAA IconKey(HWND window) {
-    NOTIFYICONDATAA record{};
+NOTIFYICONDATAW IconKey(HWND window) {
+    NOTIFYICONDATAW record{};
     record.cbSize = kTrayRecordSize;
     record.hWnd = window;
     record.uID = kTrayIconId;
@@ -35,7 +37,7 @@ NOTIFYICONDATAA IconKey(HWND window) {
 // library, and the libraries it brings along, would otherwise be loaded by
 // every start, and only the tray icon needs it. Null when it cannot be had,
 // or (with load false) when no icon was ever asked for.
-using NotifyIconCall = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+using NotifyIconCall = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAW);
 
 NotifyIconCall ShellNotifyIcon(bool load) {
     static NotifyIconCall call = nullptr;
@@ -45,17 +47,17 @@ NotifyIconCall ShellNotifyIcon(bool load) {
     }
     tried = true;
     // From the system folder by its full path, never from a folder searched.
-    char path[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    constexpr char kLibrary[] = "\\shell32.dll";
-    if (length == 0 || length + sizeof kLibrary > MAX_PATH) {
+    wchar_t path[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    constexpr wchar_t kLibrary[] = L"\\shell32.dll";
+    if (length == 0 || length + std::size(kLibrary) > MAX_PATH) {
         return nullptr;
     }
-    std::memcpy(path + length, kLibrary, sizeof kLibrary);
-    if (HMODULE shell = LoadLibraryA(path)) {
+    std::wmemcpy(path + length, kLibrary, std::size(kLibrary));
+    if (HMODULE shell = LoadLibraryW(path)) {
         // Through void*: a FARPROC is converted to the call's real type.
         call = reinterpret_cast<NotifyIconCall>(
-            reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconA")));
+            reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconW")));
     }
     return call;
 }
@@ -66,26 +68,29 @@ void PostTrayMessage(HWND window, UINT mouseMessage) {
 
 }  // namespace
 
-NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip) {
-    NOTIFYICONDATAA record = IconKey(window);
+NOTIFYICONDATAW TrayIconRecord(HWND window, const char* tooltip) {
+    NOTIFYICONDATAW record = IconKey(window);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayNotifyMessage;
     record.hIcon = SmallProgramIcon();
-    const std::string_view tip = Cp932Prefix(tooltip != nullptr ? tooltip : "", kTrayTipBytes - 1);
-    std::memcpy(record.szTip, tip.data(), tip.size());
-    record.szTip[tip.size()] = '\0';
+    // Every cp932 character is one UTF-16 unit: a cut by units keeps whole
+    // characters.
+    const std::wstring tip = WideFromCp932(tooltip != nullptr ? tooltip : "");
+    const std::size_t units = std::min(tip.size(), kTrayTipUnits - 1);
+    std::wmemcpy(record.szTip, tip.data(), units);
+    record.szTip[units] = L'\0';
     return record;
 }
 
 int AddTrayIcon(HWND window, const char* tooltip) {
     RemoveTrayIcon(window);
-    NOTIFYICONDATAA record = TrayIconRecord(window, tooltip);
+    NOTIFYICONDATAW record = TrayIconRecord(window, tooltip);
     const NotifyIconCall notify = ShellNotifyIcon(true);
     return notify != nullptr && notify(NIM_ADD, &record) ? 1 : 0;
 }
 
 int RemoveTrayIcon(HWND window) {
-    NOTIFYICONDATAA key = IconKey(window);
+    NOTIFYICONDATAW key = IconKey(window);
     const NotifyIconCall notify = ShellNotifyIcon(false);
     return notify != nullptr && notify(NIM_DELETE, &key) ? 1 : 0;
 }

@@ -12,14 +12,15 @@ inline constexpr UINT kTrayIconId = 100;
 // The icon's callback message to the main window.
 inline constexpr UINT kTrayNotifyMessage = 0x800B;
 
-// The first version of the platform's record, whose size differs between
-// 32-bit (88 bytes) and 64-bit builds: the platform's own definition, never
-// a number.
-inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V1_SIZE;
+// The first version of the platform's UTF-16 record, whose size differs
+// between 32-bit (152 bytes) and 64-bit builds: the platform's own
+// definition, never a number.
+inline constexpr DWORD kTrayRecordSize = NOTIFYICONDATAW_V1_SIZE;
 
 // The record that adds the icon: window, identifier 100, callback message,
-// the small program icon and the tooltip (cut to fit, whole characters).
-NOTIFYICONDATAA TrayIconRecord(HWND window, const char* tooltip);
+// the small program icon and the tooltip, cp932 made UTF-16 (cut to fit,
+// whole characters).
+NOTIFYICONDATAW TrayIconRecord(HWND window, const char* tooltip);
 
 // Deletes any icon of ours first, then adds it: 1 when it was added.
 int AddTrayIcon(HWND window, const char* tooltip);

@@ -91,6 +91,11 @@ TEST(ParseClipboard, LineRules) {
         {std::string(254, 'y') + "\x82\xA0z", "0:0:" + std::string(254, 'y') + "z"},
         {"ab\x82", "0:0:ab"},
         {"\x82", ""},
+        // UTF-16 made cp932: what cp932 lacks is a "?", and stays text,
+        // never a state marker or a separator.
+        {"?abc\r\n\t?", "0:0:?abc|1:0:?"},
+        {"???\r\n?-", "0:0:???|0:0:?-"},
+        {std::string(kWhite) + "\x8b\x8d\x93\xfb\r\nJos?", "0:0:\x8b\x8d\x93\xfb|0:0:Jos?"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Parse(c.text), c.expected) << c.text;
@@ -111,6 +116,44 @@ TEST(ParseClipboard, CopyThenParseReproducesTheItems) {
     }
     items.push_back(MakeItem(std::string(253, 'z'), ItemState::Normal, 0, true));
     EXPECT_EQ(Parse(CopyText(items, MarkerUse::With)), Describe(items));
+}
+
+// A block from another program: its text ends at the first NUL or the
+// block's end, whichever comes first; a block of no known size at its NUL.
+// Each block is its own allocation of exactly its size, so that a read past
+// it is caught by the address sanitizer too.
+TEST(ClipboardBlock, TextEndsAtTheNulOrTheBlock) {
+    struct Case {
+        std::string bytes;
+        std::size_t blockBytes;
+        std::string expected;
+    } narrow[] = {
+        {std::string("ab\0cd", 5), 5, "ab"},
+        {"abcd", 4, "abcd"},
+        {std::string("abc\0", 4), 0, "abc"},
+        {std::string(1, '\0'), 1, ""},
+        {"abcd", 2, "ab"},
+    };
+    for (const Case& c : narrow) {
+        const std::vector<char> block(c.bytes.begin(), c.bytes.end());
+        EXPECT_EQ(ClipboardBlockText(block.data(), c.blockBytes), c.expected) << c.expected;
+    }
+    struct WideCase {
+        std::u16string units;
+        std::size_t blockBytes;
+        std::u16string expected;
+    } wide[] = {
+        {std::u16string(u"ab\0cd", 5), 10, u"ab"},
+        {u"abcd", 8, u"abcd"},
+        {u"abcd", 7, u"abc"},  // half a unit is none
+        {std::u16string(u"\u725b\0", 2), 0, u"\u725b"},
+        {std::u16string(1, u'\0'), 2, u""},
+        {u"a", 1, u""},
+    };
+    for (const WideCase& c : wide) {
+        const std::vector<char16_t> block(c.units.begin(), c.units.end());
+        EXPECT_EQ(ClipboardBlockText(block.data(), c.blockBytes), c.expected) << c.blockBytes;
+    }
 }
 
 TEST(PastePosition, ByDigitAndReference) {

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <string>
 
 #include "mainwindow/popup_menu.h"
+#include "process/program_title.h"
 #include "shell/hot_key.h"
 #include "shell/tray_icon.h"
 #include "shell/window_visibility.h"
@@ -49,28 +51,34 @@ class Visibility : public FrameTest {
     }
 };
 
-// The first version of the record is what the shell gets, in either build:
-// a size of 88 written for 32 bits would be wrong on 64 bits.
-TEST_F(Visibility, TrayRecordIsTheFirstVersionOfThisBuild) {
-    const NOTIFYICONDATAA record = TrayIconRecord(frame_, "てっせるリスト");
-    EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+// Tests that hold whatever the system's ANSI code page: they run once more
+// in a Western one (tests/CMakeLists.txt).
+using AnyCodePageShell = Visibility;
+
+// The first version of the UTF-16 record is what the shell gets, in either
+// build: a size of 152 written for 32 bits would be wrong on 64 bits.
+TEST_F(AnyCodePageShell, TrayRecordIsTheFirstVersionOfThisBuild) {
+    const NOTIFYICONDATAW record = TrayIconRecord(frame_, kProgramTitle);
+    EXPECT_EQ(record.cbSize, offsetof(NOTIFYICONDATAW, szTip) + 64 * sizeof(WCHAR));
     if (sizeof(void*) == 4) {
-        EXPECT_EQ(record.cbSize, 88u);
+        EXPECT_EQ(record.cbSize, 152u);
     } else {
-        EXPECT_GT(record.cbSize, 88u);
+        EXPECT_GT(record.cbSize, 152u);
     }
     EXPECT_EQ(record.hWnd, frame_);
     EXPECT_EQ(record.uID, 100u);
     EXPECT_EQ(record.uFlags, 7u);
     EXPECT_EQ(record.uCallbackMessage, 0x800Bu);
     EXPECT_NE(record.hIcon, nullptr);
-    EXPECT_STREQ(record.szTip, "てっせるリスト");
+    EXPECT_EQ(std::wstring(record.szTip), L"\u3066\u3063\u305b\u308b\u30ea\u30b9\u30c8");
 
-    // 63 bytes at most, never half a character.
-    const std::string longTip(42, 'x');
-    const NOTIFYICONDATAA cut =
-        TrayIconRecord(frame_, (longTip + "ああああああああああああ").c_str());
-    EXPECT_EQ(std::string(cut.szTip), longTip + "ああああああああああ");
+    // 63 characters at most, a double-byte one counted once.
+    const std::string longTip(40, 'x');
+    const NOTIFYICONDATAW cut = TrayIconRecord(
+        frame_, (longTip + "あいうえおかきくけこさしすせそたちつてとなにぬねの").c_str());
+    EXPECT_EQ(std::wstring(cut.szTip),
+              std::wstring(40, L'x') + L"あいうえおかきくけこさしすせそたちつてとなにぬ");
+    EXPECT_EQ(std::wstring(TrayIconRecord(frame_, nullptr).szTip), L"");
 }
 
 TEST_F(Visibility, IconIsAddedAndRemoved) {
@@ -201,6 +209,34 @@ TEST_F(Visibility, PopupMenuCarriesTheModel) {
     EXPECT_EQ(GetMenuState(item.Get(), 41204, MF_BYCOMMAND) & MF_GRAYED,
               static_cast<UINT>(MF_GRAYED));
     EXPECT_EQ(GetMenuState(item.Get(), 41201, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+// The menus' texts reach the platform as UTF-16, whatever its code page:
+// entries, category names and the key names after the TAB.
+TEST_F(AnyCodePageShell, PopupMenuTextsAreUnicode) {
+    AddCategory("牛乳と卵");
+    AddCategory("ｶﾀｶﾅ");
+    AppSettings.DispMenuKey = 1;
+    const MenuHandle menu = BuildPopupMenu(PopupMenuModel(PopupMenuKind::Frame, -1));
+    ASSERT_TRUE(menu);
+    HMENU categories = GetSubMenu(menu.Get(), 4);
+    ASSERT_NE(categories, nullptr);
+    struct Case {
+        HMENU menu;
+        UINT position;
+        const wchar_t* expected;
+    } cases[] = {
+        {menu.Get(), 0, L"\u65b0\u898f\u30ab\u30c6\u30b4\u30ea\u4f5c\u6210(&N)\tCtrl+Shift+N"},
+        {menu.Get(), 4, L"\u30ab\u30c6\u30b4\u30ea\u9078\u629e(&S)"},
+        {categories, 0, L"\u725b\u4e73\u3068\u5375\tCtrl+1"},
+        {categories, 1, L"\uff76\uff80\uff76\uff85\tCtrl+2"},
+    };
+    for (const Case& c : cases) {
+        wchar_t text[128] = {};
+        const int length = GetMenuStringW(c.menu, c.position, text, 128, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(text), c.expected) << c.position;
+        EXPECT_EQ(static_cast<std::size_t>(length), std::wstring(c.expected).size()) << c.position;
+    }
 }
 
 TEST_F(Visibility, MenuChoicesGoToTheDispatcherButCategoriesAreSelected) {
