@@ -1,5 +1,6 @@
 #include "scrollbar/scroll_bar_menu.h"
 
+#include "process/wide_text.h"
 #include "scrollbar/scroll_menu_model.h"
 
 namespace tessel {
@@ -12,9 +13,9 @@ MenuHandle BuildScrollBarMenu(const ScrollBarState& state) {
     for (const ScrollMenuEntry& entry : ScrollMenuEntries(state)) {
         const BOOL added =
             entry.id == 0
-                ? AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr)
-                : AppendMenuA(menu.Get(), MF_STRING | (entry.greyed ? MF_GRAYED : MF_ENABLED),
-                              static_cast<UINT_PTR>(entry.id), entry.text);
+                ? AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr)
+                : AppendMenuW(menu.Get(), MF_STRING | (entry.greyed ? MF_GRAYED : MF_ENABLED),
+                              static_cast<UINT_PTR>(entry.id), WideFromCp932(entry.text).c_str());
         if (!added) {
             return MenuHandle();
         }
