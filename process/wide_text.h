@@ -13,8 +13,9 @@ inline constexpr unsigned kTextCodePage = 932;
 
 // cp932 bytes as UTF-16. A lone lead byte at the end is dropped.
 std::wstring WideFromCp932(std::string_view text);
-// UTF-16 as cp932 bytes; a character cp932 lacks becomes "?", as the
-// system's own conversion makes it.
+// UTF-16 as cp932 bytes. A character cp932 lacks becomes the system's
+// nearest one where it has one ("é" as "e"), as the "A" calls make it, and
+// "?" otherwise.
 std::string Cp932FromWide(std::wstring_view text);
 
 }  // namespace tessel
