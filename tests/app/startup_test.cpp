@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "process/app_state.h"
 #include "process/error_report.h"
+#include "process/wide_text.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/harness/temp_folder.h"
 
@@ -86,6 +91,42 @@ TEST_F(Startup, ReportShowsTheLastErrorInTheCaption) {
               "ウィンドウを作成することができません。\n\n処理内容：メインウィンドウ作成");
     EXPECT_EQ(seen[1].caption, "てっせるリスト");
     EXPECT_EQ(seen[1].text, "ファイル保存に失敗しました。");
+}
+
+// A path goes on a line of its own, letter for letter, and a long one is
+// cut to the size of a report without splitting a character.
+TEST_F(Startup, ReportShowsAPathAsItIs) {
+    const std::wstring saveFailed = WideFromCp932("ファイル保存に失敗しました。");
+    const std::wstring head = saveFailed + L"\n\n";
+    const std::wstring longPath = L"C:\\" + std::wstring(2000, L'x');
+    // A character of two UTF-16 units whose first would be the last that fits.
+    const std::wstring pairAtTheEnd =
+        std::wstring(kErrorBufferBytes - 2 - head.size(), L'y') + L"\U0001F4DD" + L"zz";
+    const struct {
+        const char* detail;
+        std::wstring path;
+        std::wstring text;
+    } cases[] = {
+        {"処理内容：リストファイル保存", L"C:\\Jos\u00e9-\u00f8\\system\\list.txt",
+         head + WideFromCp932("処理内容：リストファイル保存") +
+             L"\nC:\\Jos\u00e9-\u00f8\\system\\list.txt"},
+        {"", L"C:\\\u00f8", head + L"C:\\\u00f8"},
+        {nullptr, L"C:\\\u00f8", head + L"C:\\\u00f8"},
+        {"", L"", saveFailed},
+        {"", longPath, (head + longPath).substr(0, kErrorBufferBytes - 1)},
+        {"", pairAtTheEnd, head + pairAtTheEnd.substr(0, pairAtTheEnd.size() - 4)},
+    };
+    MessageBoxWatcher watcher;
+    for (const auto& c : cases) {
+        SetLastError(0);
+        EXPECT_EQ(ReportError(kErrorFileSave, c.detail, c.path, nullptr), 1);
+    }
+    const std::vector<SeenMessageBox> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), std::size(cases));
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].wideText, cases[i].text) << i;
+        EXPECT_EQ(seen[i].caption, "てっせるリスト") << i;
+    }
 }
 
 TEST_F(Startup, AClassThatCannotBeRegisteredIsReported) {
