@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace tessel {
 
 // The whole program: answers the process exit code (0).
@@ -13,13 +15,14 @@ int RunProgram(HINSTANCE instance, int showCommand);
 // The steps, for RunProgram and for tests that start the window themselves.
 
 // Defaults of every setting, AppInstance, ExeDirectory and DataDirectory
-// (from the module's file name), the screen, work area and system metrics.
+// (from the module's UTF-16 file name), the screen, work area and system
+// metrics.
 void InitialiseProcessState(HINSTANCE instance);
 // 1 when no other instance runs. Otherwise the running window is brought
 // forward and asked to show itself (command 32780), and the answer is 0.
 int IsFirstInstance();
 // 1 if path names an existing directory (a file of that name is no directory).
-int IsDirectory(const char* path);
+int IsDirectory(const std::wstring& path);
 // Makes DataDirectory when it is missing (a failure shows later, when the
 // files cannot be read or written), sets the colour defaults, reads
 // system.ini (or centres a 400 x 300 window on the work area when it cannot)

@@ -18,23 +18,25 @@
 namespace tessel::test {
 namespace {
 
+// The program's folder is named with letters cp932 lacks, as a user's
+// folder may be.
 class Startup : public ::testing::Test {
   protected:
     void SetUp() override {
         InitialiseProcessState(GetModuleHandleA(nullptr));
-        ExeDirectory = folder_.Path();
-        DataDirectory = folder_.File("system");
+        ExeDirectory = folder_.MakeFolder(kNonCp932Name);
+        DataDirectory = ExeDirectory + L"\\system";
     }
     TempFolder folder_;
 };
 
 TEST_F(Startup, ProcessStateComesFromTheModuleAndTheSystem) {
     InitialiseProcessState(GetModuleHandleA(nullptr));
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string path = module;
-    EXPECT_EQ(ExeDirectory, path.substr(0, path.find_last_of('\\')));
-    EXPECT_EQ(DataDirectory, ExeDirectory + "\\system");
+    wchar_t module[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, module, MAX_PATH);
+    const std::wstring path = module;
+    EXPECT_EQ(ExeDirectory, path.substr(0, path.find_last_of(L'\\')));
+    EXPECT_EQ(DataDirectory, ExeDirectory + L"\\system");
     EXPECT_EQ(ScreenWidth, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_GE(dragThresholdX, 1);
     EXPECT_GE(wheelScrollLines, 1);
@@ -43,9 +45,9 @@ TEST_F(Startup, ProcessStateComesFromTheModuleAndTheSystem) {
 }
 
 TEST_F(Startup, MissingSettingsGiveACentredWindowAndTheDataFolder) {
-    ASSERT_FALSE(IsDirectory(DataDirectory.c_str()));
+    ASSERT_FALSE(IsDirectory(DataDirectory));
     LoadSettings();
-    EXPECT_TRUE(IsDirectory(DataDirectory.c_str()));
+    EXPECT_TRUE(IsDirectory(DataDirectory));
     RECT work{};
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
     EXPECT_EQ(AppSettings.WindowWidth, 400);
@@ -59,10 +61,10 @@ TEST_F(Startup, MissingSettingsGiveACentredWindowAndTheDataFolder) {
 }
 
 TEST_F(Startup, ReadSettingsAreNotCentred) {
-    CreateDirectoryA(DataDirectory.c_str(), nullptr);
-    WriteFileBytes(folder_.File("system\\system.ini"),
+    ASSERT_TRUE(CreateDirectoryW(DataDirectory.c_str(), nullptr));
+    WriteFileBytes(DataDirectory + L"\\system.ini",
                    "[System]\r\nLeft=10\r\nTop=20\r\nWidth=300\r\nHeight=200\r\n\r\n");
-    WriteFileBytes(folder_.File("system\\layout.ini"), "[Layout]\r\nTitleBarHeight=30\r\n");
+    WriteFileBytes(DataDirectory + L"\\layout.ini", "[Layout]\r\nTitleBarHeight=30\r\n");
     LoadSettings();
     EXPECT_EQ(AppSettings.WindowX, 10);
     EXPECT_EQ(AppSettings.WindowY, 20);
@@ -72,9 +74,9 @@ TEST_F(Startup, ReadSettingsAreNotCentred) {
 
 TEST_F(Startup, AFileNamedSystemIsNoDataFolder) {
     WriteFileBytes(DataDirectory, "not a folder");
-    EXPECT_EQ(IsDirectory(DataDirectory.c_str()), 0);
+    EXPECT_EQ(IsDirectory(DataDirectory), 0);
     LoadSettings();  // cannot make the folder; start-up goes on with defaults
-    EXPECT_EQ(IsDirectory(DataDirectory.c_str()), 0);
+    EXPECT_EQ(IsDirectory(DataDirectory), 0);
     EXPECT_EQ(AppSettings.WindowWidth, 400);
 }
 
