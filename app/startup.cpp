@@ -61,6 +61,31 @@ std::wstring ModulePath() {
     }
 }
 
+// Makes the data folder when it is not there; false, with the system's
+// error code, when it cannot be made or its entry cannot be read.
+bool EnsureDataDirectory() {
+    const DWORD attributes = GetFileAttributesW(DataDirectory.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return true;
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            return false;
+        }
+    }
+    // A file of that name makes this fail with ERROR_ALREADY_EXISTS.
+    if (CreateDirectoryW(DataDirectory.c_str(), nullptr)) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    if (IsDirectory(DataDirectory)) {
+        return true;  // another start made it meanwhile
+    }
+    SetLastError(error);
+    return false;
+}
+
 }  // namespace
 
 void InitialiseProcessState(HINSTANCE instance) {
@@ -105,9 +130,13 @@ int IsDirectory(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
 }
 
-void LoadSettings() {
-    if (!IsDirectory(DataDirectory)) {
-        CreateDirectoryW(DataDirectory.c_str(), nullptr);
+int LoadSettings() {
+    if (!EnsureDataDirectory()) {
+        // Without it nothing would be read or ever saved.
+        const int errorId =
+            GetLastError() == ERROR_ACCESS_DENIED ? kErrorAccessDenied : kErrorFileSave;
+        ReportError(errorId, "処理内容：データフォルダ作成", DataDirectory, nullptr);
+        return 0;
     }
     SetColourDefaults(AppLayout);
     if (!ReadSystemSettings()) {
@@ -119,6 +148,7 @@ void LoadSettings() {
         AppSettings.NormalRect = centred;
     }
     ReadLayoutSettings();
+    return 1;
 }
 
 int RegisterWindowClasses(HINSTANCE instance) {
@@ -181,7 +211,9 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     if (!IsFirstInstance()) {
         return 0;
     }
-    LoadSettings();
+    if (!LoadSettings()) {
+        return 1;
+    }
     if (!RegisterWindowClasses(instance)) {
         return 0;
     }

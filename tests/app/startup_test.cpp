@@ -46,7 +46,7 @@ TEST_F(Startup, ProcessStateComesFromTheModuleAndTheSystem) {
 
 TEST_F(Startup, MissingSettingsGiveACentredWindowAndTheDataFolder) {
     ASSERT_FALSE(IsDirectory(DataDirectory));
-    LoadSettings();
+    EXPECT_EQ(LoadSettings(), 1);
     EXPECT_TRUE(IsDirectory(DataDirectory));
     RECT work{};
     ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
@@ -65,19 +65,50 @@ TEST_F(Startup, ReadSettingsAreNotCentred) {
     WriteFileBytes(DataDirectory + L"\\system.ini",
                    "[System]\r\nLeft=10\r\nTop=20\r\nWidth=300\r\nHeight=200\r\n\r\n");
     WriteFileBytes(DataDirectory + L"\\layout.ini", "[Layout]\r\nTitleBarHeight=30\r\n");
-    LoadSettings();
+    EXPECT_EQ(LoadSettings(), 1);
     EXPECT_EQ(AppSettings.WindowX, 10);
     EXPECT_EQ(AppSettings.WindowY, 20);
     EXPECT_EQ(AppSettings.WindowWidth, 300);
     EXPECT_EQ(AppLayout.TitleBarHeight, 30);
 }
 
-TEST_F(Startup, AFileNamedSystemIsNoDataFolder) {
-    WriteFileBytes(DataDirectory, "not a folder");
-    EXPECT_EQ(IsDirectory(DataDirectory), 0);
-    LoadSettings();  // cannot make the folder; start-up goes on with defaults
-    EXPECT_EQ(IsDirectory(DataDirectory), 0);
-    EXPECT_EQ(AppSettings.WindowWidth, 400);
+// A data folder that cannot be made is reported with its path, and start-up
+// goes no further: nothing would be read, and nothing ever saved.
+TEST_F(Startup, ADataFolderThatCannotBeMadeIsReported) {
+    const struct {
+        const char* obstacle;
+        std::wstring dataDirectory;
+        int errorId;
+        const char* caption;
+    } cases[] = {
+        {"a file named system", ExeDirectory + L"\\system", kErrorFileSave,
+         "てっせるリスト [ErrerID:183]"},
+        {"no folder to make it in", ExeDirectory + L"\\gone\\system", kErrorFileSave,
+         "てっせるリスト [ErrerID:3]"},
+        // Wine's drive Z: is the Linux root; its /sys refuses a new folder
+        // even to root, which Wine reports as access denied.
+        {"a folder that refuses", L"Z:\\sys\\system", kErrorAccessDenied,
+         "てっせるリスト [ErrerID:5]"},
+    };
+    WriteFileBytes(ExeDirectory + L"\\system", "not a folder");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.obstacle);
+        if (c.errorId == kErrorAccessDenied && !IsDirectory(L"Z:\\sys")) {
+            continue;  // not under Wine on Linux
+        }
+        SetSystemDefaults(AppSettings);
+        DataDirectory = c.dataDirectory;
+        MessageBoxWatcher watcher;
+        EXPECT_EQ(LoadSettings(), 0);
+        EXPECT_FALSE(IsDirectory(DataDirectory));
+        EXPECT_EQ(AppSettings.WindowWidth, 500);  // not centred: no further
+        const std::vector<SeenMessageBox> seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].caption, c.caption);
+        EXPECT_EQ(seen[0].wideText, WideFromCp932(std::string(ErrorMessage(c.errorId)) +
+                                                  "\n\n処理内容：データフォルダ作成\n") +
+                                        c.dataDirectory);
+    }
 }
 
 TEST_F(Startup, ReportShowsTheLastErrorInTheCaption) {
