@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <algorithm>
+#include <string>
 
 #include "app/start_window_plan.h"
 #include "listpane/list_pane.h"
@@ -11,6 +12,7 @@
 #include "process/error_report.h"
 #include "process/exe_directory.h"
 #include "process/program_title.h"
+#include "process/wide_text.h"
 #include "scrollbar/scroll_bar_pane.h"
 #include "shell/accelerators.h"
 #include "shell/command_ids.h"
@@ -21,8 +23,10 @@
 namespace tessel {
 namespace {
 
-constexpr char kSingleInstanceMutex[] = "TesselListMainFrame";
+constexpr wchar_t kSingleInstanceMutex[] = L"TesselListMainFrame";
 constexpr int kDefaultWheelLines = 6;
+// The longest path the system's UTF-16 calls take.
+constexpr std::size_t kLongestPath = 32768;
 
 // Held, never closed, for as long as the process runs: its existence tells
 // a second start that this one runs.
@@ -40,6 +44,48 @@ WorkAreaRect ToWorkArea(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The executable's full path, however long: a buffer that comes back full
+// may have cut it, so it grows until the path fits.
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::wstring();
+        }
+        if (length < path.size() || path.size() >= kLongestPath) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// Makes the data folder when it is not there; false, with the system's
+// error code, when it cannot be made or its entry cannot be read.
+bool EnsureDataDirectory() {
+    const DWORD attributes = GetFileAttributesW(DataDirectory.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return true;
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            return false;
+        }
+    }
+    // A file of that name makes this fail with ERROR_ALREADY_EXISTS.
+    if (CreateDirectoryW(DataDirectory.c_str(), nullptr)) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    if (IsDirectory(DataDirectory)) {
+        return true;  // another start made it meanwhile
+    }
+    SetLastError(error);
+    return false;
+}
+
 }  // namespace
 
 void InitialiseProcessState(HINSTANCE instance) {
@@ -47,9 +93,7 @@ void InitialiseProcessState(HINSTANCE instance) {
     SetLayoutDefaults(AppLayout);
     AppInstance = instance;
 
-    char modulePath[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    ExeDirectory = ExeDirectoryFromModulePath(modulePath);
+    ExeDirectory = ExeDirectoryFromModulePath(ModulePath());
     DataDirectory = DataDirectoryFor(ExeDirectory);
 
     ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -68,11 +112,11 @@ void InitialiseProcessState(HINSTANCE instance) {
 }
 
 int IsFirstInstance() {
-    singleInstanceMutex = CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
+    singleInstanceMutex = CreateMutexW(nullptr, TRUE, kSingleInstanceMutex);
     if (GetLastError() != ERROR_ALREADY_EXISTS) {
         return 1;
     }
-    HWND running = FindWindowA(kMainFrameClass, nullptr);
+    HWND running = FindWindowW(WideFromCp932(kMainFrameClass).c_str(), nullptr);
     if (running != nullptr) {
         SetForegroundWindow(running);
         SetFocus(running);
@@ -81,14 +125,18 @@ int IsFirstInstance() {
     return 0;
 }
 
-int IsDirectory(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
+int IsDirectory(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) ? 1 : 0;
 }
 
-void LoadSettings() {
-    if (!IsDirectory(DataDirectory.c_str())) {
-        CreateDirectoryA(DataDirectory.c_str(), nullptr);
+int LoadSettings() {
+    if (!EnsureDataDirectory()) {
+        // Without it nothing would be read or ever saved.
+        const int errorId =
+            GetLastError() == ERROR_ACCESS_DENIED ? kErrorAccessDenied : kErrorFileSave;
+        ReportError(errorId, "処理内容：データフォルダ作成", DataDirectory, nullptr);
+        return 0;
     }
     SetColourDefaults(AppLayout);
     if (!ReadSystemSettings()) {
@@ -100,6 +148,7 @@ void LoadSettings() {
         AppSettings.NormalRect = centred;
     }
     ReadLayoutSettings();
+    return 1;
 }
 
 int RegisterWindowClasses(HINSTANCE instance) {
@@ -162,7 +211,9 @@ int RunProgram(HINSTANCE instance, int showCommand) {
     if (!IsFirstInstance()) {
         return 0;
     }
-    LoadSettings();
+    if (!LoadSettings()) {
+        return 1;
+    }
     if (!RegisterWindowClasses(instance)) {
         return 0;
     }

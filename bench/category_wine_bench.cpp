@@ -47,7 +47,7 @@ void Measure(const char* name, const std::function<void(int run)>& action) {
 }
 
 // list.txt of kCategories categories of kItems items in a fresh folder.
-bool WriteList(const std::string& folder) {
+bool WriteList(const std::wstring& folder) {
     std::string text;
     for (int c = 0; c < kCategories; ++c) {
         text += (c > 0 ? "\r\n" : "") + std::string("カテゴリ") + std::to_string(c) + "\r\n";
@@ -55,8 +55,8 @@ bool WriteList(const std::string& folder) {
             text += "□項目 " + std::to_string(i) + " のテキスト\r\n";
         }
     }
-    CreateDirectoryA((folder + "\\system").c_str(), nullptr);
-    HANDLE file = CreateFileA((folder + "\\system\\list.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+    CreateDirectoryW((folder + L"\\system").c_str(), nullptr);
+    HANDLE file = CreateFileW((folder + L"\\system\\list.txt").c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
@@ -82,10 +82,10 @@ int TabMiddle(int index) {
 
 int main() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "tessel-category-bench";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"tessel-category-bench";
+    CreateDirectoryW(folder.c_str(), nullptr);
     if (!WriteList(folder)) {
         std::fprintf(stderr, "cannot write the list\n");
         return 1;
@@ -93,7 +93,7 @@ int main() {
     InitialiseProcessState(instance);
     SetColourDefaults(AppLayout);
     ExeDirectory = folder;
-    DataDirectory = folder + "\\system";
+    DataDirectory = folder + L"\\system";
     AppSettings.WindowX = 0;
     AppSettings.WindowY = 0;
     AppSettings.WindowWidth = 800;

@@ -45,16 +45,17 @@ int CountItems() {
 
 int main() {
     using namespace tessel;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
     DataDirectory =
-        std::string(temp) + "tessel-list-bench-" + std::to_string(GetCurrentProcessId());
+        std::wstring(temp) + L"tessel-list-bench-" + std::to_wstring(GetCurrentProcessId());
     ExeDirectory = DataDirectory;
-    if (!CreateDirectoryA(DataDirectory.c_str(), nullptr)) {
-        std::printf("cannot create %s\n", DataDirectory.c_str());
+    if (!CreateDirectoryW(DataDirectory.c_str(), nullptr)) {
+        std::printf("cannot create the data folder (error %lu)\n",
+                    static_cast<unsigned long>(GetLastError()));
         return 1;
     }
-    const std::string path = DataDirectory + "\\list.txt";
+    const std::wstring path = DataDirectory + L"\\list.txt";
 
     const test::MeasureDc dc;
     int status = 0;
@@ -79,7 +80,7 @@ int main() {
     }
 
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
     std::printf("list.txt: %d categories, %d items, %lu bytes; %d rounds\n",
                 bench::kSampleCategories, bench::kSampleCategories * bench::kSampleItemsPerCategory,
                 static_cast<unsigned long>(data.nFileSizeLow), kRounds);
@@ -89,7 +90,7 @@ int main() {
     }
 
     AppStore = ListStore();
-    DeleteFileA(path.c_str());
-    RemoveDirectoryA(DataDirectory.c_str());
+    DeleteFileW(path.c_str());
+    RemoveDirectoryW(DataDirectory.c_str());
     return status;
 }

@@ -9,21 +9,24 @@
 #include "process/data_files.h"
 #include "process/error_report.h"
 #include "process/program_title.h"
+#include "process/wide_text.h"
 
 namespace tessel {
 namespace {
 
 // Tells, once, where another program's version of list.txt was kept.
 void TellChangedCopy(HWND owner) {
-    const std::string copy = TakeChangedListCopy();
+    const std::wstring copy = TakeChangedListCopy();
     if (copy.empty()) {
         return;
     }
-    const std::string text =
-        "リストファイルが他のプログラムによって変更されていました。\n"
-        "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n" +
+    const std::wstring text =
+        WideFromCp932(
+            "リストファイルが他のプログラムによって変更されていました。\n"
+            "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n") +
         copy;
-    MessageBoxA(owner, text.c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(owner, text.c_str(), WideFromCp932(kProgramTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }
 
 // A mouse action, a menu or a modal box may still act on the list as it is.
@@ -41,8 +44,7 @@ bool ListInUse(HWND window) {
 bool idleSaveFailureReported = false;
 
 void ReportFailedSave(HWND owner) {
-    const std::string detail = "処理内容：リストファイル保存\n" + ListFilePath();
-    ReportError(kErrorFileSave, detail.c_str(), owner);
+    ReportError(kErrorFileSave, "処理内容：リストファイル保存", ListFilePath(), owner);
 }
 
 }  // namespace
@@ -83,8 +85,10 @@ void OnIdleSaveTimer(HWND window) {
 }
 
 bool ConfirmExitWithoutSaving(HWND owner) {
-    return MessageBoxA(owner, "リストを保存できませんでした。保存せずに終了しますか？",
-                       kProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    const std::wstring question =
+        WideFromCp932("リストを保存できませんでした。保存せずに終了しますか？");
+    return MessageBoxW(owner, question.c_str(), WideFromCp932(kProgramTitle).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void CommitOpenEdits() {

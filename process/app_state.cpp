@@ -9,8 +9,8 @@ ListHistory AppHistory;
 
 HINSTANCE AppInstance = nullptr;
 HWND MainFrameHandle = nullptr;
-std::string ExeDirectory;
-std::string DataDirectory;
+std::wstring ExeDirectory;
+std::wstring DataDirectory;
 HACCEL AcceleratorHandle = nullptr;
 HACCEL ActiveAccelerators = nullptr;
 int WindowShown = 1;

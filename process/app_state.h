@@ -20,12 +20,12 @@ extern ListStore AppStore;          // the document (list.txt)
 extern ListHistory AppHistory;      // its undo steps; AppStore.history while the window lives
 
 extern HINSTANCE AppInstance;
-extern HWND MainFrameHandle;       // null until the main window exists
-extern std::string ExeDirectory;   // without a trailing backslash
-extern std::string DataDirectory;  // ExeDirectory + "\system"
-extern HACCEL AcceleratorHandle;   // the shortcut table, once built
-extern HACCEL ActiveAccelerators;  // null while an in-place edit has the focus
-extern int WindowShown;            // 1 while the window is meant to be visible
+extern HWND MainFrameHandle;        // null until the main window exists
+extern std::wstring ExeDirectory;   // UTF-16, without a trailing backslash
+extern std::wstring DataDirectory;  // ExeDirectory + "\system"
+extern HACCEL AcceleratorHandle;    // the shortcut table, once built
+extern HACCEL ActiveAccelerators;   // null while an in-place edit has the focus
+extern int WindowShown;             // 1 while the window is meant to be visible
 extern int ScreenWidth;
 extern int ScreenHeight;
 extern RECT WorkArea;          // taken once at start

@@ -13,9 +13,9 @@ namespace tessel {
 
 namespace {
 
-constexpr const char* kListFileName = "list.txt";
-constexpr const char* kSystemFileName = "system.ini";
-constexpr const char* kLayoutFileName = "layout.ini";
+constexpr const wchar_t* kListFileName = L"list.txt";
+constexpr const wchar_t* kSystemFileName = L"system.ini";
+constexpr const wchar_t* kLayoutFileName = L"layout.ini";
 // The height a window keeps at least while layout.ini is not read yet: the
 // default title bar.
 constexpr int kDefaultTitleBarHeight = 18;
@@ -38,42 +38,47 @@ FileStamp lastSeenStamp;
 // AppStore.changeCount when the store last matched list.txt.
 std::uint64_t savedChangeCount = 0;
 // The copy the last write made of another program's version, until taken.
-std::string changedCopy;
+std::wstring changedCopy;
 
-std::string DataPath(const char* name) {
-    return DataDirectory + "\\" + name;
+std::wstring DataPath(const wchar_t* name) {
+    return DataDirectory + L"\\" + name;
 }
 
 // "list.txt.<kind>-YYYYMMDD-HHMMSS" beside the list, "-2", "-3"... added
 // when that name is taken; the name made, or empty when no copy could be.
-std::string CopyToUnusedBackupName(const std::string& path, const char* kind) {
+std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     char stamp[48];
-    std::snprintf(stamp, sizeof stamp, ".%s-%04u%02u%02u-%02u%02u%02u", kind, now.wYear, now.wMonth,
-                  now.wDay, now.wHour, now.wMinute, now.wSecond);
-    const std::string base = path + stamp;
+    const int length =
+        std::snprintf(stamp, sizeof stamp, ".%s-%04u%02u%02u-%02u%02u%02u", kind, now.wYear,
+                      now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof stamp) {
+        return std::wstring();
+    }
+    // The suffix is ASCII: each byte is its own UTF-16 unit.
+    const std::wstring base = path + std::wstring(stamp, stamp + length);
     for (int attempt = 1; attempt <= 100; ++attempt) {
-        const std::string backup = attempt == 1 ? base : base + "-" + std::to_string(attempt);
-        if (CopyFileA(path.c_str(), backup.c_str(), TRUE)) {
+        const std::wstring backup = attempt == 1 ? base : base + L"-" + std::to_wstring(attempt);
+        if (CopyFileW(path.c_str(), backup.c_str(), TRUE)) {
             return backup;
         }
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            return std::string();
+            return std::wstring();
         }
     }
-    return std::string();
+    return std::wstring();
 }
 
 // Before a write replaces a list that was not read whole: keeps a copy of
 // it. false when it exists and no copy could be made; then nothing may be
 // written over it.
-bool KeepUnreadListFile(const std::string& path) {
+bool KeepUnreadListFile(const std::wstring& path) {
     if (listFileLoadedWhole) {
         return true;
     }
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
@@ -90,7 +95,7 @@ bool KeepUnreadListFile(const std::string& path) {
 // one read or wrote it: keeps that version under a "changed" name. false
 // when it cannot be read to compare or cannot be copied; then nothing may
 // be written over it.
-bool KeepChangedListFile(const std::string& path) {
+bool KeepChangedListFile(const std::wstring& path) {
     FileStamp stamp;
     if (!ReadFileStamp(path, stamp)) {
         return false;
@@ -115,7 +120,7 @@ bool KeepChangedListFile(const std::string& path) {
 }
 
 // What the program now knows of list.txt: these bytes, just read or written.
-void RememberListFile(const std::string& path, std::string_view bytes) {
+void RememberListFile(const std::wstring& path, std::string_view bytes) {
     FileStamp stamp;
     ReadFileStamp(path, stamp);
     knownList = KnownFile{stamp, ContentHash(bytes)};
@@ -185,7 +190,7 @@ int ReadListFile(HDC measureDc) {
     knownList = KnownFile();
     lastSeenStamp = FileStamp();
     try {
-        const std::string path = DataPath(kListFileName);
+        const std::wstring path = DataPath(kListFileName);
         std::string bytes;
         switch (ReadWholeFile(path, bytes)) {
             case FileReadResult::Missing:
@@ -213,7 +218,7 @@ int ReadListFile(HDC measureDc) {
 
 int WriteListFile() {
     try {
-        const std::string path = DataPath(kListFileName);
+        const std::wstring path = DataPath(kListFileName);
         // The unread copy, when one is due, already keeps what is on disk.
         const bool keptUnread = !listFileLoadedWhole;
         if (!KeepUnreadListFile(path) || (!keptUnread && !KeepChangedListFile(path))) {
@@ -231,7 +236,7 @@ int WriteListFile() {
     }
 }
 
-std::string ListFilePath() {
+std::wstring ListFilePath() {
     return DataPath(kListFileName);
 }
 
@@ -239,13 +244,13 @@ bool ListChangesSaved() {
     return AppStore.changeCount == savedChangeCount;
 }
 
-std::string TakeChangedListCopy() {
-    return std::exchange(changedCopy, std::string());
+std::wstring TakeChangedListCopy() {
+    return std::exchange(changedCopy, std::wstring());
 }
 
 OutsideListChange TakeUpChangedListFile(HDC measureDc) {
     try {
-        const std::string path = DataPath(kListFileName);
+        const std::wstring path = DataPath(kListFileName);
         FileStamp stamp;
         if (!ReadFileStamp(path, stamp) || stamp == lastSeenStamp) {
             return OutsideListChange::None;

@@ -1,6 +1,7 @@
 // The three data files in DataDirectory, read into and written from the
-// process-wide settings and store (app/app_state.h). Windows side: these only
-// open, size, read, write and replace files; the formats are portable code.
+// process-wide settings and store (process/app_state.h). Windows side: these
+// only open, size, read, write and replace files, by UTF-16 paths; the
+// formats are portable code and the files' bytes stay cp932.
 #pragma once
 
 #include <windows.h>
@@ -38,14 +39,14 @@ int ReadListFile(HDC measureDc);
 // failure the system's error code tells why.
 int WriteListFile();
 
-// The path of list.txt, for reports.
-std::string ListFilePath();
+// The path of list.txt (UTF-16), for reports.
+std::wstring ListFilePath();
 // Whether AppStore holds what list.txt held when last read or written: no
 // change noted (AppStore.changeCount) since. Open edits are the caller's.
 bool ListChangesSaved();
-// The copy the last write made of another program's version, once; empty
-// when it made none.
-std::string TakeChangedListCopy();
+// The path of the copy the last write made of another program's version,
+// once; empty when it made none.
+std::wstring TakeChangedListCopy();
 
 enum class OutsideListChange {
     None,        // list.txt is as this program last saw it

@@ -1,31 +1,20 @@
 #include "process/exe_directory.h"
 
-#include "store/cp932.h"
-
 namespace tessel {
 
-std::string ExeDirectoryFromModulePath(std::string_view modulePath) {
-    std::size_t nameStart = 0;  // just after the last separator
-    for (std::size_t i = 0; i < modulePath.size(); ++i) {
-        char c = modulePath[i];
-        if (IsCp932LeadByte(c)) {
-            ++i;  // the trail byte may be 0x5C, which is no separator
-        } else if (c == '\\' || c == '/') {
-            nameStart = i + 1;
-        }
-    }
-    if (nameStart == 0) {
+std::wstring ExeDirectoryFromModulePath(std::wstring_view modulePath) {
+    const std::size_t separator = modulePath.find_last_of(L"\\/");
+    if (separator == std::wstring_view::npos) {
         // No directory at all: only a drive, if the path starts with one.
-        bool drive =
-            modulePath.size() >= 2 && modulePath[1] == ':' && !IsCp932LeadByte(modulePath[0]);
-        return std::string(drive ? modulePath.substr(0, 2) : std::string_view());
+        const bool drive = modulePath.size() >= 2 && modulePath[1] == L':';
+        return std::wstring(drive ? modulePath.substr(0, 2) : std::wstring_view());
     }
-    return std::string(modulePath.substr(0, nameStart - 1));
+    return std::wstring(modulePath.substr(0, separator));
 }
 
-std::string DataDirectoryFor(std::string_view exeDirectory) {
-    std::string path(exeDirectory);
-    path += "\\system";
+std::wstring DataDirectoryFor(std::wstring_view exeDirectory) {
+    std::wstring path(exeDirectory);
+    path += L"\\system";
     return path;
 }
 

@@ -1,5 +1,6 @@
 // Where the program keeps its data: the folder of its executable, taken from
-// the module's file name (cp932 bytes).
+// the module's file name (UTF-16, so that a folder named in any language
+// serves).
 #pragma once
 
 #include <string>
@@ -10,11 +11,10 @@ namespace tessel {
 // Drive and directory of a module path, without the file name and without
 // the separator before it: "C:\Tools\TesselList.exe" gives "C:\Tools", a
 // program in a drive root gives just the drive ("C:"). Both "\" and "/"
-// separate; a "\" byte that is the second half of a two-byte character
-// (as in "ソ") does not.
-std::string ExeDirectoryFromModulePath(std::string_view modulePath);
+// separate.
+std::wstring ExeDirectoryFromModulePath(std::wstring_view modulePath);
 
 // The data folder beside the executable: directory + "\system".
-std::string DataDirectoryFor(std::string_view exeDirectory);
+std::wstring DataDirectoryFor(std::wstring_view exeDirectory);
 
 }  // namespace tessel

@@ -25,8 +25,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+FileReadResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         const DWORD error = GetLastError();
@@ -59,10 +59,10 @@ FileReadResult ReadWholeFile(const std::string& path, std::string& bytes) {
     return FileReadResult::Read;
 }
 
-bool ReadFileStamp(const std::string& path, FileStamp& stamp) {
+bool ReadFileStamp(const std::wstring& path, FileStamp& stamp) {
     stamp = FileStamp();
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     }
@@ -77,18 +77,18 @@ namespace {
 
 // Removes the temporary file of a failed replace, keeping the error code of
 // the step that failed for the report.
-bool DropTemporary(const std::string& temporary) {
+bool DropTemporary(const std::wstring& temporary) {
     const DWORD error = GetLastError();
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     SetLastError(error);
     return false;
 }
 
 }  // namespace
 
-bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".tmp";
-    FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+bool ReplaceFileContent(const std::wstring& path, std::string_view bytes) {
+    const std::wstring temporary = path + L".tmp";
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         return false;
@@ -105,7 +105,7 @@ bool ReplaceFileContent(const std::string& path, std::string_view bytes) {
     if (!file.Close()) {
         return DropTemporary(temporary);
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+    if (!MoveFileExW(temporary.c_str(), path.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return DropTemporary(temporary);
     }

@@ -1,5 +1,5 @@
 // Whole-file reading and replacing for the data files: the only place that
-// opens them.
+// opens them. Paths are UTF-16, so that a folder named in any language serves.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,7 @@
 
 namespace tessel {
 
-// Owns a file handle from CreateFileA and closes it once.
+// Owns a file handle from CreateFileW and closes it once.
 class FileHandle {
   public:
     FileHandle() = default;
@@ -53,7 +53,7 @@ enum class FileReadResult {
 
 // Reads the whole file, opened without sharing so that nobody writes it
 // meanwhile.
-FileReadResult ReadWholeFile(const std::string& path, std::string& bytes);
+FileReadResult ReadWholeFile(const std::wstring& path, std::string& bytes);
 
 // What a file's directory entry tells of it: enough to notice that another
 // program wrote it.
@@ -70,12 +70,12 @@ struct FileStamp {
 
 // The stamp of path (exists false when there is no such file); false when
 // the entry cannot be read for another reason.
-bool ReadFileStamp(const std::string& path, FileStamp& stamp);
+bool ReadFileStamp(const std::wstring& path, FileStamp& stamp);
 
 // Writes bytes to path + ".tmp" beside it, flushes that to the disk, then
 // puts it in place of path in one step. On any failure the old file stays
 // whole, the temporary file is removed and the answer is false, with the
 // system's error code of the step that failed.
-bool ReplaceFileContent(const std::string& path, std::string_view bytes);
+bool ReplaceFileContent(const std::wstring& path, std::string_view bytes);
 
 }  // namespace tessel

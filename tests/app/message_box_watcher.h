@@ -7,16 +7,20 @@
 #include <windows.h>
 
 #include <atomic>
+#include <iterator>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "process/wide_text.h"
+
 namespace tessel::test {
 
 struct SeenMessageBox {
-    std::string caption;
+    std::string caption;  // cp932; a letter cp932 lacks is "?"
     std::string text;
+    std::wstring wideText;  // as the box shows it
 };
 
 class MessageBoxWatcher {
@@ -56,14 +60,14 @@ class MessageBoxWatcher {
             HWND box = nullptr;
             EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
             if (box != nullptr && box != answered_) {
-                char caption[1024] = {};
-                char text[2048] = {};
-                GetWindowTextA(box, caption, sizeof caption);
+                wchar_t caption[1024] = {};
+                wchar_t text[2048] = {};
+                GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
                 // The message text is the static control 0xFFFF of a message box.
-                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                GetDlgItemTextW(box, 0xFFFF, text, static_cast<int>(std::size(text)));
                 {
                     std::lock_guard<std::mutex> lock(mutex_);
-                    seen_.push_back({caption, text});
+                    seen_.push_back({Cp932FromWide(caption), Cp932FromWide(text), text});
                 }
                 answered_ = box;
                 const bool question = GetDlgItem(box, IDYES) != nullptr;

@@ -17,6 +17,8 @@ E2E_CLASS=TesselListMainFrame
 # Each test runs its own copy of the program, so that its system/ folder is fresh.
 E2E_DIR=$(mktemp -d /tmp/tessel-e2e.XXXXXX)
 cp "$E2E_EXE" "$E2E_DIR/TesselList.exe"
+# The folder the program is started from; a script may move the copy.
+E2E_HOME=$E2E_DIR
 E2E_PID=
 
 e2e_cleanup() {
@@ -29,10 +31,15 @@ trap e2e_cleanup EXIT
 
 probe() { wine "$E2E_PROBE" "$@"; }
 
-# Starts the program in the background; its pid is E2E_PID.
-start_program() {
-  ( cd "$E2E_DIR" && exec wine "$E2E_DIR/TesselList.exe" ) &
+# Starts the program of E2E_HOME in the background; its pid is E2E_PID.
+launch_program() {
+  ( cd "$E2E_HOME" && exec wine "$E2E_HOME/TesselList.exe" ) &
   E2E_PID=$!
+}
+
+# The same, then waits for its main window.
+start_program() {
+  launch_program
   probe wait "$E2E_CLASS" 30 >/dev/null || fail "the main window did not appear"
 }
 

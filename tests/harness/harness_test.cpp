@@ -59,4 +59,22 @@ TEST(Harness, TempFolderIsFreshAndRemoved) {
     EXPECT_EQ(GetFileAttributesA(kept.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
+TEST(Harness, TempFolderServesNamesCp932Lacks) {
+    std::wstring kept;
+    {
+        tessel::test::TempFolder folder;
+        kept = folder.WidePath();
+        const std::wstring inner = folder.MakeFolder(std::wstring(tessel::test::kNonCp932Name) +
+                                                     L"\\" + tessel::test::kNonCp932Name);
+        EXPECT_EQ(inner, kept + L"\\Jos\u00e9-\u00f8\\Jos\u00e9-\u00f8");
+        const std::wstring file = inner + L"\\\u00e9.txt";
+        tessel::test::WriteFileBytes(file, "abc\r\n");
+        EXPECT_TRUE(tessel::test::FileExists(file));
+        EXPECT_FALSE(tessel::test::FileExists(inner));  // a folder is no file
+        EXPECT_EQ(tessel::test::ReadFileBytes(file), "abc\r\n");
+        EXPECT_EQ(tessel::test::ReadFileBytes(inner + L"\\missing"), "");
+    }
+    EXPECT_EQ(GetFileAttributesW(kept.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 //   tessel_probe close CLASS               post WM_CLOSE
 //   tessel_probe command CLASS ID          post WM_COMMAND with ID
 //   tessel_probe title CLASS               print the window text (cp932 bytes)
+//   tessel_probe box-text CLASS            print a message box's text (UTF-8), CLASS "#32770"
 //   tessel_probe rect CLASS [CHILD]        print "left top width height" in screen pixels
 //   tessel_probe lb-count CLASS CHILD      print LB_GETCOUNT of a child window
 //   tessel_probe lb-text CLASS CHILD N     print LB_GETTEXT of row N (cp932 bytes)
@@ -25,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -217,6 +219,16 @@ int main(int argc, char** argv) {
         char text[1024] = {};
         GetWindowTextA(top, text, sizeof text);
         PrintBytes(text);
+        return 0;
+    }
+    if (verb == "box-text") {
+        // The message text is the static control 0xFFFF of a message box;
+        // UTF-8 keeps a path whose letters cp932 lacks.
+        wchar_t text[2048] = {};
+        GetDlgItemTextW(top, 0xFFFF, text, static_cast<int>(std::size(text)));
+        char utf8[4 * std::size(text)] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+        PrintBytes(utf8);
         return 0;
     }
     if (verb == "rect") {

@@ -2,76 +2,118 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+
+#include "process/wide_text.h"
+#include "storage/file_handle.h"
 
 namespace tessel::test {
 namespace {
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+// Shared as the C library shares what it opens, so that looking at a file
+// never stands in the way of the code under test.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+void RemoveTree(const std::wstring& path) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") {
                 continue;
             }
-            std::string child = path + "\\" + name;
+            const std::wstring child = path + L"\\" + name;
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(child);
             } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
+                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(child.c_str());
             }
-        } while (FindNextFileA(find, &data));
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
 
 TempFolder::TempFolder() {
-    char base[MAX_PATH];
-    DWORD length = GetTempPathA(MAX_PATH, base);
+    wchar_t base[MAX_PATH];
+    DWORD length = GetTempPathW(MAX_PATH, base);
     if (length == 0 || length >= MAX_PATH) {
-        throw std::runtime_error("GetTempPathA failed");
+        throw std::runtime_error("GetTempPathW failed");
     }
     static unsigned counter = 0;
     for (;;) {
-        path_ = std::string(base) + "tessel-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) {
+        widePath_ = std::wstring(base) + L"tessel-test-" + std::to_wstring(GetCurrentProcessId()) +
+                    L"-" + std::to_wstring(++counter);
+        if (CreateDirectoryW(widePath_.c_str(), nullptr)) {
             break;
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS) {
-            throw std::runtime_error("CreateDirectoryA failed");
+            throw std::runtime_error("CreateDirectoryW failed");
         }
     }
+    path_ = Cp932FromWide(widePath_);
 }
 
 TempFolder::~TempFolder() {
-    RemoveTree(path_);
+    RemoveTree(widePath_);
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+std::wstring TempFolder::MakeFolder(std::wstring_view name) const {
+    const std::wstring path = WideFile(name);
+    for (std::size_t end = widePath_.size() + 1; end <= path.size(); ++end) {
+        if (end == path.size() || path[end] == L'\\') {
+            const std::wstring step = path.substr(0, end);
+            if (!CreateDirectoryW(step.c_str(), nullptr) &&
+                GetLastError() != ERROR_ALREADY_EXISTS) {
+                throw std::runtime_error("cannot make a test folder");
+            }
+        }
+    }
+    return path;
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
+std::string ReadFileBytes(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (file.Valid() && ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        bytes.append(chunk, read);
+    }
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file.Valid() ||
+        !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !file.Close()) {
+        throw std::runtime_error("cannot write " + Cp932FromWide(path));
     }
 }
 
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+bool FileExists(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    return ReadFileBytes(WideFromCp932(path));
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    WriteFileBytes(WideFromCp932(path), bytes);
+}
+
+bool FileExists(const std::string& path) {
+    return FileExists(WideFromCp932(path));
 }
 
 }  // namespace tessel::test

@@ -103,8 +103,8 @@ class PaneTest : public ::testing::Test {
         dragThresholdX = 4;
         dragThresholdY = 4;
         wheelScrollLines = 3;
-        ExeDirectory = folder.Path();
-        DataDirectory = folder.Path();
+        ExeDirectory = folder.WidePath();
+        DataDirectory = folder.WidePath();
         parentReceived.clear();
         SetCursorPos(1200, 780);  // the real pointer stays off the windows
         MainFrameHandle = parent;

@@ -1,6 +1,7 @@
 // The real main window over a fresh data folder, for the in-process tests:
 // the settings at their defaults, ExeDirectory and DataDirectory in a
-// temporary folder, the classes registered once per process.
+// temporary folder whose name cp932 lacks (as a user's folder may be), the
+// classes registered once per process.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "mainwindow/main_frame.h"
 #include "mainwindow/offscreen.h"
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "scrollbar/scroll_bar_pane.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
@@ -62,9 +64,8 @@ class FrameTest : public ::testing::Test {
         FrameMouse = FrameMouseState();
         TitleBuffer = kProgramTitle;
         WindowShown = 1;
-        ExeDirectory = folder_.Path();
-        DataDirectory = folder_.File("system");
-        CreateDirectoryA(DataDirectory.c_str(), nullptr);
+        ExeDirectory = folder_.MakeFolder(kNonCp932Name);
+        DataDirectory = folder_.MakeFolder(std::wstring(kNonCp932Name) + L"\\system");
         AppSettings.WindowX = 40;
         AppSettings.WindowY = 30;
         AppSettings.WindowWidth = kWidth;
@@ -87,7 +88,10 @@ class FrameTest : public ::testing::Test {
         return frame_;
     }
 
-    std::string DataFile(const char* name) const { return DataDirectory + "\\" + name; }
+    // A file in the data folder; name is cp932.
+    std::wstring DataFile(const char* name) const {
+        return DataDirectory + L"\\" + WideFromCp932(name);
+    }
 
     // A category as the list reader adds it: measured with the bar's font.
     void AddCategory(const std::string& name) {

@@ -14,6 +14,7 @@
 #include "mainwindow/category_commands.h"
 #include "mainwindow/list_saving.h"
 #include "process/data_files.h"
+#include "process/wide_text.h"
 #include "shell/command_ids.h"
 #include "storage/file_handle.h"
 #include "tests/app/message_box_watcher.h"
@@ -38,13 +39,13 @@ class ListSaving : public FrameTest {
     }
 
     // The temporary file of a save cannot be made: a folder has its name.
-    void BlockSaves() { ASSERT_TRUE(CreateDirectoryA(DataFile("list.txt.tmp").c_str(), nullptr)); }
-    void AllowSaves() { ASSERT_TRUE(RemoveDirectoryA(DataFile("list.txt.tmp").c_str())); }
+    void BlockSaves() { ASSERT_TRUE(CreateDirectoryW(DataFile("list.txt.tmp").c_str(), nullptr)); }
+    void AllowSaves() { ASSERT_TRUE(RemoveDirectoryW(DataFile("list.txt.tmp").c_str())); }
 
     // Replaces list.txt as sync tools do: a new file renamed over it.
     void ReplaceFromOutside(const std::string& bytes) {
         WriteFileBytes(DataFile("outside.tmp"), bytes);
-        ASSERT_TRUE(MoveFileExA(DataFile("outside.tmp").c_str(), DataFile("list.txt").c_str(),
+        ASSERT_TRUE(MoveFileExW(DataFile("outside.tmp").c_str(), DataFile("list.txt").c_str(),
                                 MOVEFILE_REPLACE_EXISTING));
     }
 
@@ -53,18 +54,19 @@ class ListSaving : public FrameTest {
         PumpMessages();
     }
 
+    // The names (ASCII) of the files in the data folder that start with prefix.
     std::vector<std::string> FilesStartingWith(const std::string& prefix) const {
         std::vector<std::string> names;
-        WIN32_FIND_DATAA found{};
-        HANDLE search = FindFirstFileA((DataFile(prefix.c_str()) + "*").c_str(), &found);
+        WIN32_FIND_DATAW found{};
+        HANDLE search = FindFirstFileW((DataFile(prefix.c_str()) + L"*").c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
             do {
+                const std::string name = Cp932FromWide(found.cFileName);
                 // "list.txt.*" matches "list.txt" too.
-                if (std::string(found.cFileName).rfind(prefix, 0) == 0 &&
-                    prefix.size() < std::string(found.cFileName).size()) {
-                    names.push_back(found.cFileName);
+                if (name.rfind(prefix, 0) == 0 && prefix.size() < name.size()) {
+                    names.push_back(name);
                 }
-            } while (FindNextFileA(search, &found));
+            } while (FindNextFileW(search, &found));
             FindClose(search);
         }
         return names;
@@ -85,10 +87,10 @@ TEST_F(ListSaving, AFailedSaveIsReportedWithThePath) {
     Command(kCmdSaveList);
     const std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_TRUE(Contains(
-        seen[0].text,
-        "ファイル保存に失敗しました。\n\n処理内容：リストファイル保存\n" + DataFile("list.txt")))
-        << seen[0].text;
+    // The path as it is, "é" and "ø" too.
+    EXPECT_EQ(seen[0].wideText,
+              WideFromCp932("ファイル保存に失敗しました。\n\n処理内容：リストファイル保存\n") +
+                  DataFile("list.txt"));
     EXPECT_TRUE(Contains(seen[0].caption, "てっせるリスト [ErrerID:")) << seen[0].caption;
     EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
     EXPECT_TRUE(ListHasUnsavedChanges());
@@ -212,7 +214,7 @@ TEST_F(ListSaving, AnOutsideVersionIsShownWhenNothingIsUnsaved) {
     // Held while another program writes it: not yet.
     ReplaceFromOutside("X\r\n□x1\r\n\r\nY\r\n□y1\r\n□y2\r\n\r\nZ\r\n");
     {
-        FileHandle held(CreateFileA(DataFile("list.txt").c_str(), GENERIC_READ, 0, nullptr,
+        FileHandle held(CreateFileW(DataFile("list.txt").c_str(), GENERIC_READ, 0, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         ASSERT_TRUE(held.Valid());
         WatchTick();
@@ -253,7 +255,12 @@ TEST_F(ListSaving, WithAChangePendingBothVersionsSurvive) {
     EXPECT_EQ(ReadFileBytes(DataFile(copies[0].c_str())), theirs);
     const std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_TRUE(Contains(seen[0].text, DataFile(copies[0].c_str()))) << seen[0].text;
+    EXPECT_EQ(
+        seen[0].wideText,
+        WideFromCp932("リストファイルが他のプログラムによって変更されていました。\n"
+                      "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n") +
+            DataFile(copies[0].c_str()));
+    EXPECT_EQ(seen[0].caption, "てっせるリスト");
 
     // Told once: the next save finds the file as it wrote it.
     Command(kCmdToggleCheck);

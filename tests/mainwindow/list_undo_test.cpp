@@ -246,14 +246,14 @@ TEST_F(ListUndo, TheIdleSaveWritesChangesOnlyAndReportsAFailureOnce) {
     EXPECT_EQ(Saved(), "A\r\n□a1\r\n■a2\r\n○a3\r\n\r\nB\r\n■b1\r\n◇b2\r\n\r\nC\r\n□c1\r\n");
 
     MessageBoxWatcher boxes;
-    ASSERT_TRUE(CreateDirectoryA(DataFile("list.txt.tmp").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(DataFile("list.txt.tmp").c_str(), nullptr));
     for (int attempt = 0; attempt < 3; ++attempt) {
         Command(kCmdToggleCheck);
         SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
         PumpMessages();
     }
     EXPECT_EQ(boxes.Seen().size(), 1u);
-    ASSERT_TRUE(RemoveDirectoryA(DataFile("list.txt.tmp").c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(DataFile("list.txt.tmp").c_str()));
     Command(kCmdToggleCheck);
     SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
     EXPECT_EQ(Saved(), "A\r\n□a1\r\n■a2\r\n○a3\r\n\r\nB\r\n■b1\r\n◇b2\r\n\r\nC\r\n□c1\r\n");

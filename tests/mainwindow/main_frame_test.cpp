@@ -183,7 +183,7 @@ TEST_F(MainFrame, CancelledSessionEndLeavesAWorkingProgram) {
     EXPECT_EQ(TitleBuffer, "買い物");
 
     // Later the user closes it: the list is written whole, not emptied.
-    DeleteFileA(DataFile("list.txt").c_str());
+    DeleteFileW(DataFile("list.txt").c_str());
     SendMessageA(frame_, WM_CLOSE, 0, 0);
     EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
 }
@@ -192,7 +192,7 @@ TEST_F(MainFrame, SessionEndClosesLikeTheCloseButton) {
     WriteFileBytes(DataFile("list.txt"), kList);
     ASSERT_NE(Create(), nullptr);
     EXPECT_EQ(SendMessageA(frame_, WM_QUERYENDSESSION, 0, 0), TRUE);
-    DeleteFileA(DataFile("list.txt").c_str());
+    DeleteFileW(DataFile("list.txt").c_str());
     SendMessageA(frame_, WM_ENDSESSION, TRUE, 0);
     EXPECT_FALSE(IsWindow(frame_));
     EXPECT_EQ(PumpMessages(), 1);
@@ -203,7 +203,7 @@ TEST_F(MainFrame, SessionEndClosesLikeTheCloseButton) {
 TEST_F(MainFrame, UnreadableListIsReportedAndNotOverwritten) {
     WriteFileBytes(DataFile("list.txt"), kList);
     // Another program holds the file without sharing while the window starts.
-    HANDLE held = CreateFileA(DataFile("list.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    HANDLE held = CreateFileW(DataFile("list.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     {

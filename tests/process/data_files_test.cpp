@@ -1,4 +1,6 @@
-// The three data files on real files in a fresh folder, under Wine.
+// The three data files on real files in a fresh folder, under Wine. The
+// folder's name holds letters cp932 lacks, as a user's folder may: every
+// file, and every copy kept beside list.txt, is reached by its UTF-16 path.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 
 #include "process/app_state.h"
 #include "process/data_files.h"
+#include "process/wide_text.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
 #include "tests/harness/measure_dc.h"
@@ -25,31 +28,31 @@ using test::WriteFileBytes;
 const std::string kListBytes = "買い物\r\n□牛乳\r\n\t■パン\r\n\r\n仕事\r\n◇------\r\n●報告書\r\n";
 
 // Holds a file open without sharing, as another program might.
-FileHandle LockFile(const std::string& path) {
-    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+FileHandle LockFile(const std::wstring& path) {
+    return FileHandle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // Whether the system refuses to replace a read-only file, as Windows does.
 // Wine (here run as root) replaces it all the same.
 bool ReadOnlyBlocksReplace(const test::TempFolder& folder) {
-    const std::string target = folder.File("probe-target");
-    const std::string source = folder.File("probe-source");
+    const std::wstring target = folder.WideFile(L"probe-target");
+    const std::wstring source = folder.WideFile(L"probe-source");
     WriteFileBytes(target, "old");
     WriteFileBytes(source, "new");
-    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
-    const bool replaced = MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
-    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(target.c_str());
-    DeleteFileA(source.c_str());
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    const bool replaced = MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING);
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(target.c_str());
+    DeleteFileW(source.c_str());
     return !replaced;
 }
 
 class DataFilesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ExeDirectory = folder_.Path();
-        DataDirectory = folder_.Path();
+        ExeDirectory = folder_.MakeFolder(test::kNonCp932Name);
+        DataDirectory = ExeDirectory;
         AppStore = ListStore();
         SetSystemDefaults(AppSettings);
         SetLayoutDefaults(AppLayout);
@@ -64,19 +67,21 @@ class DataFilesTest : public ::testing::Test {
         MainFrameHandle = nullptr;
     }
 
-    std::string Path(const char* name) const { return folder_.File(name); }
-    std::vector<std::string> Backups() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA(Path("list.txt.unread-*").c_str(), &data);
+    static std::wstring Path(const wchar_t* name) { return DataDirectory + L"\\" + name; }
+    // The names of the files in the data folder that start with prefix.
+    static std::vector<std::wstring> FilesStartingWith(const std::wstring& prefix) {
+        std::vector<std::wstring> names;
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW(Path((prefix + L"*").c_str()).c_str(), &data);
         if (find != INVALID_HANDLE_VALUE) {
             do {
                 names.push_back(data.cFileName);
-            } while (FindNextFileA(find, &data));
+            } while (FindNextFileW(find, &data));
             FindClose(find);
         }
         return names;
     }
+    static std::vector<std::wstring> Backups() { return FilesStartingWith(L"list.txt.unread-"); }
     static void AddCategory(const std::string& name) {
         Category category;
         category.name = name;
@@ -88,6 +93,12 @@ class DataFilesTest : public ::testing::Test {
     MeasureDc measure_;
 };
 
+TEST_F(DataFilesTest, TheFolderIsNamedByItsUtf16Path) {
+    // Through the code page its name is "Jose-o", another folder, not there.
+    EXPECT_EQ(GetFileAttributesA(Cp932FromWide(DataDirectory).c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(ListFilePath(), folder_.WidePath() + L"\\Jos\u00e9-\u00f8\\list.txt");
+}
+
 TEST_F(DataFilesTest, MissingListFileLeavesTheStoreAlone) {
     AppStore.currentCategory = 5;
     EXPECT_EQ(ReadListFile(measure_.Get()), 1);
@@ -95,13 +106,13 @@ TEST_F(DataFilesTest, MissingListFileLeavesTheStoreAlone) {
     EXPECT_EQ(AppStore.categoryCount, 0);
     EXPECT_EQ(AppStore.currentCategory, 5);  // kept, and written back so
     EXPECT_EQ(WriteListFile(), 1);
-    EXPECT_TRUE(FileExists(Path("list.txt")));
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), "");
+    EXPECT_TRUE(FileExists(Path(L"list.txt")));
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), "");
     EXPECT_TRUE(Backups().empty());
 }
 
 TEST_F(DataFilesTest, ReadsMeasuresAndWritesBack) {
-    WriteFileBytes(Path("list.txt"), kListBytes);
+    WriteFileBytes(Path(L"list.txt"), kListBytes);
     AppSettings.SeparatorLength = 6;
     AppLayout.CategorySpace = 3;
     AppStore.currentCategory = 1;
@@ -120,50 +131,50 @@ TEST_F(DataFilesTest, ReadsMeasuresAndWritesBack) {
 
     ASSERT_EQ(WriteListFile(), 1);
     // The same file, but for the separator's marker.
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")),
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")),
               "買い物\r\n□牛乳\r\n\t■パン\r\n\r\n仕事\r\n□------\r\n●報告書\r\n");
-    EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+    EXPECT_FALSE(FileExists(Path(L"list.txt.tmp")));
     EXPECT_TRUE(Backups().empty());
 }
 
 TEST_F(DataFilesTest, FailedWriteLeavesTheOldListWhole) {
-    WriteFileBytes(Path("list.txt"), kListBytes);
+    WriteFileBytes(Path(L"list.txt"), kListBytes);
     ASSERT_EQ(ReadListFile(measure_.Get()), 1);
     AddCategory("追加");
 
     // The temporary file cannot be made: a folder stands in its way.
-    ASSERT_TRUE(CreateDirectoryA(Path("list.txt.tmp").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Path(L"list.txt.tmp").c_str(), nullptr));
     EXPECT_EQ(WriteListFile(), 0);
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
-    ASSERT_TRUE(RemoveDirectoryA(Path("list.txt.tmp").c_str()));
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), kListBytes);
+    ASSERT_TRUE(RemoveDirectoryW(Path(L"list.txt.tmp").c_str()));
 
     // The list cannot be replaced: it is read-only.
     if (ReadOnlyBlocksReplace(folder_)) {
-        ASSERT_TRUE(SetFileAttributesA(Path("list.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+        ASSERT_TRUE(SetFileAttributesW(Path(L"list.txt").c_str(), FILE_ATTRIBUTE_READONLY));
         EXPECT_EQ(WriteListFile(), 0);
-        ASSERT_TRUE(SetFileAttributesA(Path("list.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
-        EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
-        EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+        ASSERT_TRUE(SetFileAttributesW(Path(L"list.txt").c_str(), FILE_ATTRIBUTE_NORMAL));
+        EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), kListBytes);
+        EXPECT_FALSE(FileExists(Path(L"list.txt.tmp")));
     }
 
     // The list cannot be replaced: another program holds it.
     {
-        FileHandle lock = LockFile(Path("list.txt"));
+        FileHandle lock = LockFile(Path(L"list.txt"));
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(WriteListFile(), 0);
     }
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
-    EXPECT_FALSE(FileExists(Path("list.txt.tmp")));
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), kListBytes);
+    EXPECT_FALSE(FileExists(Path(L"list.txt.tmp")));
 
     EXPECT_EQ(WriteListFile(), 1);
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), FormatListFile(AppStore));
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), FormatListFile(AppStore));
     EXPECT_TRUE(Backups().empty());  // it had been read whole
 }
 
 TEST_F(DataFilesTest, UnreadableListIsKeptBeforeTheFirstWrite) {
-    WriteFileBytes(Path("list.txt"), kListBytes);
+    WriteFileBytes(Path(L"list.txt"), kListBytes);
     {
-        FileHandle lock = LockFile(Path("list.txt"));
+        FileHandle lock = LockFile(Path(L"list.txt"));
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(ReadListFile(measure_.Get()), 0);
         EXPECT_EQ(AppStore.CountCategories(), 0);
@@ -171,36 +182,59 @@ TEST_F(DataFilesTest, UnreadableListIsKeptBeforeTheFirstWrite) {
         // Still held: neither a copy nor a replacement can be made.
         EXPECT_EQ(WriteListFile(), 0);
     }
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), kListBytes);
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), kListBytes);
     EXPECT_TRUE(Backups().empty());
 
     ASSERT_EQ(WriteListFile(), 1);
-    const std::vector<std::string> backups = Backups();
+    const std::vector<std::wstring> backups = Backups();
     ASSERT_EQ(backups.size(), 1u);
-    EXPECT_EQ(backups[0].size(), std::string("list.txt.unread-YYYYMMDD-HHMMSS").size());
-    EXPECT_EQ(ReadFileBytes(folder_.File(backups[0])), kListBytes);
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), FormatListFile(AppStore));
+    EXPECT_EQ(backups[0].size(), std::wstring(L"list.txt.unread-YYYYMMDD-HHMMSS").size());
+    EXPECT_EQ(ReadFileBytes(Path(backups[0].c_str())), kListBytes);
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), FormatListFile(AppStore));
 
     // Once kept, later saves replace the list as usual.
     EXPECT_EQ(WriteListFile(), 1);
     EXPECT_EQ(Backups().size(), 1u);
 }
 
+TEST_F(DataFilesTest, AnotherProgramsVersionIsKeptUnderTheChangedName) {
+    WriteFileBytes(Path(L"list.txt"), kListBytes);
+    ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    AddCategory("ours");
+    const std::string theirs = "Theirs\r\n□t1\r\n";
+    WriteFileBytes(Path(L"list.txt"), theirs);
+
+    ASSERT_EQ(WriteListFile(), 1);
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), FormatListFile(AppStore));
+    const std::vector<std::wstring> copies = FilesStartingWith(L"list.txt.changed-");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].size(), std::wstring(L"list.txt.changed-YYYYMMDD-HHMMSS").size());
+    EXPECT_EQ(ReadFileBytes(Path(copies[0].c_str())), theirs);
+    EXPECT_EQ(TakeChangedListCopy(), Path(copies[0].c_str()));
+    EXPECT_EQ(TakeChangedListCopy(), L"");  // told once
+
+    // This program's own write is no other program's version.
+    AddCategory("more");
+    ASSERT_EQ(WriteListFile(), 1);
+    EXPECT_EQ(FilesStartingWith(L"list.txt.changed-").size(), 1u);
+    EXPECT_EQ(TakeChangedListCopy(), L"");
+}
+
 TEST_F(DataFilesTest, BackupNamesDoNotCollide) {
     for (int round = 0; round < 3; ++round) {
-        WriteFileBytes(Path("list.txt"), kListBytes + std::to_string(round) + "\r\n");
-        FileHandle lock = LockFile(Path("list.txt"));
+        WriteFileBytes(Path(L"list.txt"), kListBytes + std::to_string(round) + "\r\n");
+        FileHandle lock = LockFile(Path(L"list.txt"));
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(ReadListFile(measure_.Get()), 0);
         lock.Close();
         ASSERT_EQ(WriteListFile(), 1);
     }
     // Three backups, made within a few seconds, each with its own content.
-    const std::vector<std::string> backups = Backups();
+    const std::vector<std::wstring> backups = Backups();
     ASSERT_EQ(backups.size(), 3u);
     std::vector<std::string> contents;
-    for (const std::string& name : backups) {
-        contents.push_back(ReadFileBytes(folder_.File(name)));
+    for (const std::wstring& name : backups) {
+        contents.push_back(ReadFileBytes(Path(name.c_str())));
     }
     std::sort(contents.begin(), contents.end());
     for (int round = 0; round < 3; ++round) {
@@ -209,16 +243,16 @@ TEST_F(DataFilesTest, BackupNamesDoNotCollide) {
 }
 
 TEST_F(DataFilesTest, UnreadableListThatIsGoneNeedsNoBackup) {
-    WriteFileBytes(Path("list.txt"), kListBytes);
+    WriteFileBytes(Path(L"list.txt"), kListBytes);
     {
-        FileHandle lock = LockFile(Path("list.txt"));
+        FileHandle lock = LockFile(Path(L"list.txt"));
         EXPECT_EQ(ReadListFile(measure_.Get()), 0);
     }
-    ASSERT_TRUE(DeleteFileA(Path("list.txt").c_str()));
+    ASSERT_TRUE(DeleteFileW(Path(L"list.txt").c_str()));
     AddCategory("X");
     EXPECT_EQ(WriteListFile(), 1);
     EXPECT_TRUE(Backups().empty());
-    EXPECT_EQ(ReadFileBytes(Path("list.txt")), "X\r\n□new item\r\n");
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), "X\r\n□new item\r\n");
 }
 
 TEST_F(DataFilesTest, SystemSettingsRead) {
@@ -226,7 +260,7 @@ TEST_F(DataFilesTest, SystemSettingsRead) {
     EXPECT_EQ(AppSettings.WindowWidth, 500);
     EXPECT_EQ(AppSettings.NormalRect.width, 500);
 
-    WriteFileBytes(Path("system.ini"),
+    WriteFileBytes(Path(L"system.ini"),
                    "[System]\r\nLeft=5000\r\nTop=-900\r\nWidth=50\r\nHeight=700\r\nStartIME=1\r\n"
                    "CategoryIndex=2\r\nSeparatorLength=300\r\nWindowHotKey=0341\r\n\r\n");
     ASSERT_EQ(ReadSystemSettings(), 1);
@@ -241,7 +275,7 @@ TEST_F(DataFilesTest, SystemSettingsRead) {
     EXPECT_EQ(AppSettings.WindowHotKey, 0x341);
 
     // An empty file is read, and the placement checks run on the defaults.
-    WriteFileBytes(Path("system.ini"), "");
+    WriteFileBytes(Path(L"system.ini"), "");
     SetSystemDefaults(AppSettings);
     AppSettings.WindowHeight = 3;
     EXPECT_EQ(ReadSystemSettings(), 1);
@@ -252,7 +286,7 @@ TEST_F(DataFilesTest, SystemSettingsWrite) {
     AppSettings.NormalRect = {11, 22, 333, 444};
     AppStore.currentCategory = -1;
     ASSERT_EQ(WriteSystemSettings(), 1);  // no window: the placement stays
-    std::string text = ReadFileBytes(Path("system.ini"));
+    std::string text = ReadFileBytes(Path(L"system.ini"));
     EXPECT_EQ(text, FormatSystemSettings(AppSettings));
     EXPECT_NE(text.find("\r\nLeft=11\r\nTop=22\r\nWidth=333\r\nHeight=444\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nCategoryIndex=-1\r\n"), std::string::npos);
@@ -270,7 +304,7 @@ TEST_F(DataFilesTest, SystemSettingsWrite) {
     EXPECT_EQ(AppSettings.NormalRect.y, 40);
     EXPECT_EQ(AppSettings.NormalRect.width, 320);
     EXPECT_EQ(AppSettings.NormalRect.height, 200);
-    text = ReadFileBytes(Path("system.ini"));
+    text = ReadFileBytes(Path(L"system.ini"));
     EXPECT_NE(text.find("\r\nLeft=30\r\nTop=40\r\nWidth=320\r\nHeight=200\r\n"), std::string::npos);
 
     ShowWindow(window, SW_SHOWMINNOACTIVE);
@@ -286,26 +320,26 @@ TEST_F(DataFilesTest, SystemSettingsWrite) {
     MainFrameHandle = nullptr;
 
     // A failed write leaves the old file whole.
-    const std::string before = ReadFileBytes(Path("system.ini"));
+    const std::string before = ReadFileBytes(Path(L"system.ini"));
     AppSettings.TaskTray = 1;
     {
-        FileHandle lock = LockFile(Path("system.ini"));
+        FileHandle lock = LockFile(Path(L"system.ini"));
         ASSERT_TRUE(lock.Valid());
         EXPECT_EQ(WriteSystemSettings(), 0);
     }
     if (ReadOnlyBlocksReplace(folder_)) {
-        ASSERT_TRUE(SetFileAttributesA(Path("system.ini").c_str(), FILE_ATTRIBUTE_READONLY));
+        ASSERT_TRUE(SetFileAttributesW(Path(L"system.ini").c_str(), FILE_ATTRIBUTE_READONLY));
         EXPECT_EQ(WriteSystemSettings(), 0);
-        ASSERT_TRUE(SetFileAttributesA(Path("system.ini").c_str(), FILE_ATTRIBUTE_NORMAL));
+        ASSERT_TRUE(SetFileAttributesW(Path(L"system.ini").c_str(), FILE_ATTRIBUTE_NORMAL));
     }
-    EXPECT_EQ(ReadFileBytes(Path("system.ini")), before);
-    EXPECT_FALSE(FileExists(Path("system.ini.tmp")));
-    ASSERT_TRUE(CreateDirectoryA(Path("system.ini.tmp").c_str(), nullptr));
+    EXPECT_EQ(ReadFileBytes(Path(L"system.ini")), before);
+    EXPECT_FALSE(FileExists(Path(L"system.ini.tmp")));
+    ASSERT_TRUE(CreateDirectoryW(Path(L"system.ini.tmp").c_str(), nullptr));
     EXPECT_EQ(WriteSystemSettings(), 0);
-    EXPECT_EQ(ReadFileBytes(Path("system.ini")), before);
-    ASSERT_TRUE(RemoveDirectoryA(Path("system.ini.tmp").c_str()));
+    EXPECT_EQ(ReadFileBytes(Path(L"system.ini")), before);
+    ASSERT_TRUE(RemoveDirectoryW(Path(L"system.ini.tmp").c_str()));
     EXPECT_EQ(WriteSystemSettings(), 1);
-    EXPECT_NE(ReadFileBytes(Path("system.ini")).find("\r\nTaskTray=1\r\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(Path(L"system.ini")).find("\r\nTaskTray=1\r\n"), std::string::npos);
 }
 
 TEST_F(DataFilesTest, LayoutSettingsRead) {
@@ -313,7 +347,7 @@ TEST_F(DataFilesTest, LayoutSettingsRead) {
     EXPECT_EQ(AppLayout.titleFont.style, kFontBold);
     EXPECT_EQ(AppLayout.TitleGradient, 1);
 
-    WriteFileBytes(Path("layout.ini"),
+    WriteFileBytes(Path(L"layout.ini"),
                    "[Layout]\r\nListLineHeight=30\r\n[Font]\r\nList=Arial,14,11\r\n"
                    "[Color]\r\nTitleBack1=FFFFFF\r\n");
     ASSERT_EQ(ReadLayoutSettings(), 1);
@@ -324,7 +358,7 @@ TEST_F(DataFilesTest, LayoutSettingsRead) {
     EXPECT_EQ(AppLayout.TitleGradient, 0);
 
     // Held by another program: unreadable, nothing changes.
-    FileHandle lock = LockFile(Path("layout.ini"));
+    FileHandle lock = LockFile(Path(L"layout.ini"));
     ASSERT_TRUE(lock.Valid());
     SetLayoutDefaults(AppLayout);
     EXPECT_EQ(ReadLayoutSettings(), 0);

@@ -24,7 +24,9 @@ TEST(WideText, Cp932RoundTripsAndLacksBecomeQuestionMarks) {
         EXPECT_EQ(WideFromCp932(c.cp932), c.wide) << c.cp932;
         EXPECT_EQ(Cp932FromWide(c.wide), c.cp932) << c.cp932;
     }
+    // Lacking letters are "?", never a look-alike.
     EXPECT_EQ(Cp932FromWide(L"Jos\u00e9-\u00f8"), "Jos?-?");
+    EXPECT_EQ(Cp932FromWide(L"a\uac00b"), "a?b");
     EXPECT_EQ(WideFromCp932("ab\x82"), L"ab");  // a lone lead byte at the end
     EXPECT_EQ(WideFromCp932(std::string(253, 'x') + "\x82\xa0"),
               std::wstring(253, L'x') + L"\u3042");
