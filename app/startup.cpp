@@ -191,16 +191,18 @@ HWND CreateMainFrame(HINSTANCE instance, int showCommand) {
 
 int RunMessageLoop() {
     MSG msg{};
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    // The Unicode loop: a character typed into an edit box reaches it as
+    // UTF-16, never squeezed through the ANSI code page on the way.
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // Read afresh for every message: an in-place edit clears it while
         // it has the focus.
         HACCEL table = ActiveAccelerators;
         if (table != nullptr && MainFrameHandle != nullptr &&
-            TranslateAcceleratorA(MainFrameHandle, table, &msg)) {
+            TranslateAcceleratorW(MainFrameHandle, table, &msg)) {
             continue;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     DestroyAccelerators();
     return static_cast<int>(msg.wParam);

@@ -148,12 +148,12 @@ void MeasureWithUndo(const std::string& name, const std::function<void()>& setup
 // The idle save's write of list.txt into a folder of its own under the
 // temporary folder, removed afterwards with what was written there.
 void MeasureIdleSave() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
     DataDirectory =
-        std::string(temp) + "tessel-list-pane-bench-" + std::to_string(GetCurrentProcessId());
-    if (!CreateDirectoryA(DataDirectory.c_str(), nullptr)) {
-        std::printf("cannot create %s\n", DataDirectory.c_str());
+        std::wstring(temp) + L"tessel-list-pane-bench-" + std::to_wstring(GetCurrentProcessId());
+    if (!CreateDirectoryW(DataDirectory.c_str(), nullptr)) {
+        std::printf("cannot create the data folder\n");
         return;
     }
     FillCategory();
@@ -164,17 +164,17 @@ void MeasureIdleSave() {
     if (failures > 0) {
         std::printf("  (%d of the writes failed)\n", failures);
     }
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((DataDirectory + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((DataDirectory + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-                DeleteFileA((DataDirectory + "\\" + found.cFileName).c_str());
+                DeleteFileW((DataDirectory + L"\\" + found.cFileName).c_str());
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(DataDirectory.c_str());
+    RemoveDirectoryW(DataDirectory.c_str());
 }
 
 void PrintHistoryBytes(const char* what) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "storage/content_hash.h"
 #include "storage/file_handle.h"
 #include "storage/list_file_format.h"
@@ -128,9 +129,11 @@ void RememberListFile(const std::wstring& path, std::string_view bytes) {
     savedChangeCount = AppStore.changeCount;
 }
 
+// Measured as the bar draws it: through UTF-16.
 int TextWidth(HDC dc, std::string_view text) {
+    const std::wstring wide = WideFromCp932(text);
     SIZE extent{};
-    if (!GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &extent)) {
+    if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) {
         return 0;
     }
     return extent.cx;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/startup.h"
+#include "drawing/draw_primitives.h"
 #include "listpane/list_pane.h"
 #include "mainwindow/category_bar.h"
 #include "mainwindow/frame_state.h"
@@ -97,9 +98,7 @@ class FrameTest : public ::testing::Test {
     void AddCategory(const std::string& name) {
         Category category;
         category.name = name;
-        SIZE extent{};
-        GetTextExtentPoint32A(OffscreenDc(), name.data(), static_cast<int>(name.size()), &extent);
-        category.nameWidth = extent.cx;
+        category.nameWidth = TextWidth932(OffscreenDc(), name);
         AppStore.InsertCategory(std::move(category), -1);
         AppStore.categoryCount = AppStore.CountCategories();
         AppStore.RecalcTabWidth(AppLayout.CategorySpace);
