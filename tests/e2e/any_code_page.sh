@@ -4,6 +4,8 @@
 # hi_IN.UTF-8). Its window draws the same pixels under each, Japanese typed
 # through the display server and pasted from a Unicode program reaches
 # list.txt as the same cp932 bytes, and list.txt is otherwise untouched.
+# (The menus read the same too, checked in-process with GetMenuStringW; their
+# pixels are the system's menu font, whose CJK forms Wine picks by locale.)
 source "$(dirname "$0")/lib.sh"
 LIST_ROWS=$3
 
