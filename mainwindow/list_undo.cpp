@@ -47,28 +47,27 @@ void ShowStep(const HistoryFocus& step) {
     InvalidateListPane();
 }
 
-}  // namespace
-
-int UndoListChange() {
-    if (AppStore.history == nullptr) {
+// Undoes (undo) or redoes one step and shows it; 1 when there was one.
+int ReplayStep(bool undo) {
+    ListHistory* history = AppStore.history;
+    if (history == nullptr) {
         return 0;
     }
-    const HistoryFocus step = AppStore.history->Undo(AppStore);
+    const HistoryFocus step = undo ? history->Undo(AppStore) : history->Redo(AppStore);
     if (step.done) {
         ShowStep(step);
     }
     return step.done ? 1 : 0;
 }
 
+}  // namespace
+
+int UndoListChange() {
+    return ReplayStep(true);
+}
+
 int RedoListChange() {
-    if (AppStore.history == nullptr) {
-        return 0;
-    }
-    const HistoryFocus step = AppStore.history->Redo(AppStore);
-    if (step.done) {
-        ShowStep(step);
-    }
-    return step.done ? 1 : 0;
+    return ReplayStep(false);
 }
 
 }  // namespace tessel

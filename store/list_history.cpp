@@ -175,33 +175,28 @@ void ListHistory::CategoryMoved(int from, int to) {
 }
 
 HistoryFocus ListHistory::Undo(ListStore& store) {
-    open_ = false;
-    HistoryFocus focus;
-    if (done_ == 0) {
-        return focus;
-    }
-    Step& step = steps_[--done_];
-    for (auto entry = step.entries.rbegin(); entry != step.entries.rend(); ++entry) {
-        Apply(*entry, store, true, focus);
-    }
-    Recount(step);
-    ++store.changeCount;
-    if (listener_ != nullptr) {
-        listener_();
-    }
-    focus.done = true;
-    return focus;
+    return Replay(store, true);
 }
 
 HistoryFocus ListHistory::Redo(ListStore& store) {
+    return Replay(store, false);
+}
+
+HistoryFocus ListHistory::Replay(ListStore& store, bool undo) {
     open_ = false;
     HistoryFocus focus;
-    if (done_ == steps_.size()) {
+    if (undo ? done_ == 0 : done_ == steps_.size()) {
         return focus;
     }
-    Step& step = steps_[done_++];
-    for (Entry& entry : step.entries) {
-        Apply(entry, store, false, focus);
+    Step& step = undo ? steps_[--done_] : steps_[done_++];
+    if (undo) {
+        for (auto entry = step.entries.rbegin(); entry != step.entries.rend(); ++entry) {
+            Apply(*entry, store, true, focus);
+        }
+    } else {
+        for (Entry& entry : step.entries) {
+            Apply(entry, store, false, focus);
+        }
     }
     Recount(step);
     ++store.changeCount;

@@ -93,6 +93,8 @@ class ListHistory {
     };
 
     Entry& Add(Entry entry);
+    // Takes back the last done step (undo) or makes the next one again.
+    HistoryFocus Replay(ListStore& store, bool undo);
     void Apply(Entry& entry, ListStore& store, bool undo, HistoryFocus& focus);
     void Recount(Step& step);
     void Trim();
