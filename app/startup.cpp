@@ -170,7 +170,10 @@ int RegisterWindowClasses(HINSTANCE instance) {
 HWND CreateMainFrame(HINSTANCE instance, int showCommand) {
     StartWindowPlan plan =
         PlanStartWindow(showCommand, AppSettings, WindowShown, ToWorkArea(WorkArea));
-    HWND frame = CreateWindowExA(plan.exStyle, kMainFrameClass, kProgramTitle, plan.style,
+    // The class stays ANSI (its WM_GETTEXT answers cp932 bytes); the
+    // caption it starts with is UTF-16, whatever the code page.
+    HWND frame = CreateWindowExW(plan.exStyle, WideFromCp932(kMainFrameClass).c_str(),
+                                 WideFromCp932(kProgramTitle).c_str(), plan.style,
                                  AppSettings.WindowX, AppSettings.WindowY, AppSettings.WindowWidth,
                                  AppSettings.WindowHeight, nullptr, nullptr, instance, nullptr);
     if (frame == nullptr) {

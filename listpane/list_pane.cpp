@@ -14,6 +14,7 @@
 #include "listpane/list_geometry.h"
 #include "process/app_state.h"
 #include "process/input_method.h"
+#include "process/wide_text.h"
 #include "scrollbar/scroll_bar_pane.h"
 
 namespace tessel {
@@ -526,8 +527,9 @@ void SetListPaneHost(const ListPaneHost& host) {
 }
 
 int CreateListPane(HWND parent) {
-    ListPaneHandle = CreateWindowExA(0, kListPaneClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                     0, 0, 0, 0, parent, nullptr, PaneInstance, nullptr);
+    ListPaneHandle = CreateWindowExW(0, WideFromCp932(kListPaneClass).c_str(), L"",
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
+                                     nullptr, PaneInstance, nullptr);
     return ListPaneHandle != nullptr ? 1 : 0;
 }
 

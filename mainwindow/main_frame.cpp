@@ -49,8 +49,6 @@ bool FrameIsSizing() {
 
 void ShowCurrentCategoryTitle() {
     if (AppStore.categoryCount <= 0) {
-        // The caption the window was made with passed the ANSI code page.
-        SetTitleText(std::string(TitleBuffer));
         return;
     }
     CategoryInfo info;

@@ -9,6 +9,7 @@
 #include "drawing/gdi_handles.h"
 #include "drawing/offscreen_image.h"
 #include "process/app_state.h"
+#include "process/wide_text.h"
 #include "scrollbar/scroll_bar_draw.h"
 #include "scrollbar/scroll_bar_menu.h"
 #include "scrollbar/scroll_geometry.h"
@@ -364,9 +365,9 @@ bool RegisterScrollBarPane(HINSTANCE instance) {
 
 HWND CreateScrollBarPane(HWND parent) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    HWND bar = CreateWindowExA(0, kScrollBarPaneClass, "", WS_CHILD, 0, 0, 0, 0, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollBarControlId)),
-                               instance, nullptr);
+    HWND bar = CreateWindowExW(
+        0, WideFromCp932(kScrollBarPaneClass).c_str(), L"", WS_CHILD, 0, 0, 0, 0, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollBarControlId)), instance, nullptr);
     if (bar != nullptr) {
         // The message keeps the length at 1 or more whatever layout.ini says.
         SendMessageA(bar, SBP_SETARROWS, 0, static_cast<LPARAM>(AppLayout.ScrollBarWidth));
