@@ -93,29 +93,19 @@ ListHistory::Entry& ListHistory::Add(Entry entry) {
 }
 
 void ListHistory::ItemsInserted(ItemList* list, int first, int count) {
-    Entry entry;
-    entry.kind = Entry::Kind::InsertItems;
-    entry.list = list;
-    entry.first = first;
-    entry.count = count;
-    Add(std::move(entry));
+    Add(Entry(Entry::Kind::InsertItems, list, first, count));
 }
 
 void ListHistory::ItemsErased(ItemList* list, std::vector<int> positions, std::vector<Item> items) {
-    Entry entry;
-    entry.kind = Entry::Kind::EraseItems;
-    entry.list = list;
+    Entry entry(Entry::Kind::EraseItems, list);
     entry.positions = std::move(positions);
     entry.items = std::move(items);
     Add(std::move(entry));
 }
 
 void ListHistory::ItemsMoved(ItemList* list, std::vector<int> positions, int blockStart) {
-    Entry entry;
-    entry.kind = Entry::Kind::MoveItems;
-    entry.list = list;
+    Entry entry(Entry::Kind::MoveItems, list, blockStart);
     entry.positions = std::move(positions);
-    entry.first = blockStart;
     Add(std::move(entry));
 }
 
@@ -134,44 +124,31 @@ void ListHistory::ItemChanging(ItemList* list, int position, const Item& before)
             return;
         }
     }
-    Entry entry;
-    entry.kind = Entry::Kind::ChangeItems;
-    entry.list = list;
+    Entry entry(Entry::Kind::ChangeItems, list);
     entry.positions.push_back(position);
     entry.items.push_back(before);
     Add(std::move(entry));
 }
 
 void ListHistory::CategoryInserted(int position) {
-    Entry entry;
-    entry.kind = Entry::Kind::InsertCategory;
-    entry.first = position;
-    Add(std::move(entry));
+    Add(Entry(Entry::Kind::InsertCategory, nullptr, position));
 }
 
 void ListHistory::CategoryErased(int position, std::unique_ptr<Category> category) {
-    Entry entry;
-    entry.kind = Entry::Kind::EraseCategory;
-    entry.first = position;
+    Entry entry(Entry::Kind::EraseCategory, nullptr, position);
     entry.category = std::move(category);
     Add(std::move(entry));
 }
 
 void ListHistory::CategoryRenamed(int position, std::string oldName, std::int32_t oldWidth) {
-    Entry entry;
-    entry.kind = Entry::Kind::RenameCategory;
-    entry.first = position;
+    Entry entry(Entry::Kind::RenameCategory, nullptr, position);
     entry.name = std::move(oldName);
     entry.width = oldWidth;
     Add(std::move(entry));
 }
 
 void ListHistory::CategoryMoved(int from, int to) {
-    Entry entry;
-    entry.kind = Entry::Kind::MoveCategory;
-    entry.first = from;
-    entry.count = to;
-    Add(std::move(entry));
+    Add(Entry(Entry::Kind::MoveCategory, nullptr, from, to));
 }
 
 HistoryFocus ListHistory::Undo(ListStore& store) {

@@ -77,6 +77,9 @@ class ListHistory {
             RenameCategory,
             MoveCategory,
         };
+        Entry(Kind kind, ItemList* list, int first = 0, int count = 0)
+            : kind(kind), list(list), first(first), count(count) {}
+
         Kind kind = Kind::InsertItems;
         ItemList* list = nullptr;
         int first = 0;  // inserted items, block start, category position, move source

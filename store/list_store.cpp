@@ -32,17 +32,13 @@ void ClampText(std::string& text) {
 
 int ListStore::InsertCategory(Category category, int position) {
     ClampText(category.name);
+    std::unique_ptr<Category> record;
     try {
-        auto record = std::make_unique<Category>(std::move(category));
-        const std::size_t index = InsertionIndex(position, categories_.size());
-        // Strong guarantee: moving a unique_ptr cannot throw, so a failed
-        // reallocation leaves the vector as it was.
-        categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(index),
-                           std::move(record));
+        record = std::make_unique<Category>(std::move(category));
     } catch (const std::bad_alloc&) {
         return 0;
     }
-    return 1;
+    return PutCategory(std::move(record), position);
 }
 
 int ListStore::EraseCategory(int position) {
@@ -138,6 +134,8 @@ std::unique_ptr<Category> ListStore::TakeCategory(int position) {
 }
 
 int ListStore::PutCategory(std::unique_ptr<Category> category, int position) {
+    // Strong guarantee: moving a unique_ptr cannot throw, so a failed
+    // reallocation leaves the vector as it was.
     try {
         const std::size_t index = InsertionIndex(position, categories_.size());
         categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(index),
