@@ -1,4 +1,4 @@
-// A fast 64-bit fingerprint of a file's bytes (FNV-1a), to tell whether
+// A fast 64-bit fingerprint of a file's bytes, to tell whether
 // another program changed a file whose size and time also changed. Not for
 // anything an attacker chooses.
 #pragma once
