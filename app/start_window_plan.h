@@ -1,6 +1,6 @@
 // How the main window starts: its styles, where it stands and how it is
 // shown, decided from the settings and the show command the program was
-// started with. Pure decisions; app/startup.cpp carries them out.
+// started with. Pure decisions; app/startup_win.cpp carries them out.
 #pragma once
 
 #include <cstdint>

@@ -10,13 +10,13 @@
 #include <functional>
 #include <string>
 
-#include "app/startup.h"
+#include "app/startup_win.h"
 #include "bench/wine_bench_support.h"
-#include "listpane/list_pane.h"
-#include "mainwindow/category_bar.h"
-#include "mainwindow/category_commands.h"
-#include "mainwindow/frame_state.h"
-#include "process/app_state.h"
+#include "categorybar/category_bar_win.h"
+#include "categorybar/category_commands_win.h"
+#include "listpane/list_pane_win.h"
+#include "mainwindow/frame_state_win.h"
+#include "process/app_state_win.h"
 #include "shell/command_ids.h"
 #include "storage/layout_settings.h"
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "bench/wine_bench_support.h"
-#include "listpane/clipboard.h"
-#include "listpane/item_commands.h"
-#include "listpane/list_pane.h"
-#include "process/app_state.h"
+#include "clipboard/clipboard_win.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "bench/list_file_sample.h"
-#include "process/app_state.h"
-#include "process/data_files.h"
+#include "process/app_state_win.h"
+#include "process/data_files_win.h"
 #include "tests/harness/measure_dc.h"
 
 namespace {

@@ -16,13 +16,13 @@
 #include <string>
 
 #include "bench/wine_bench_support.h"
-#include "listpane/item_commands.h"
-#include "listpane/item_editor.h"
-#include "listpane/list_pane.h"
-#include "mainwindow/command_dispatch.h"
-#include "mainwindow/list_saving.h"
-#include "process/app_state.h"
-#include "process/data_files.h"
+#include "commands/command_dispatch_win.h"
+#include "commands/list_saving_win.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/item_editor_win.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
+#include "process/data_files_win.h"
 #include "shell/command_ids.h"
 
 namespace {

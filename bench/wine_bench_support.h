@@ -12,9 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "listpane/list_pane.h"
-#include "process/app_state.h"
-#include "scrollbar/scroll_bar_pane.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
+#include "scrollbar/scroll_bar_pane_win.h"
 #include "storage/list_file_format.h"
 
 namespace tessel::bench {

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "listpane/clipboard_text.h"
+#include "clipboard/clipboard_text.h"
 #include "storage/list_line.h"
 
 namespace {

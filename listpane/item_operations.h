@@ -1,7 +1,7 @@
 // The item commands as far as they touch only the store: which item is
 // inserted where, what is deleted, toggled, moved, indented or selected,
 // and where the focus row, the anchor and the selection end up. The window
-// side (listpane/item_commands.h) adds the scrolling and the repaint.
+// side (listpane/item_commands_win.h) adds the scrolling and the repaint.
 #pragma once
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "mainwindow/frame_zones.h"
 
-#include "mainwindow/bar_glyphs.h"
-#include "mainwindow/category_strip.h"
+#include "categorybar/bar_glyphs.h"
+#include "categorybar/category_strip.h"
 
 namespace tessel {
 namespace {
@@ -111,14 +111,14 @@ bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y) 
            Within(y, layout.TitleBarHeight, layout.TitleBarHeight + layout.CategoryHeight);
 }
 
-int ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split) {
+CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split) {
     const std::int32_t area = width - kArrowAreaWidth;
     if (x < area) {
-        return 0;
+        return CategoryArrow::None;
     }
     const std::int32_t leftWidth =
         split == ArrowSplit::Click ? kLeftArrowWidth : kArrowAreaWidth / 2;
-    return x < area + leftWidth ? 1 : 2;
+    return x < area + leftWidth ? CategoryArrow::Left : CategoryArrow::Right;
 }
 
 }  // namespace tessel

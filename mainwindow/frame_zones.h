@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "categorybar/bar_state.h"
 #include "storage/layout_settings.h"
 
 namespace tessel {
@@ -45,10 +46,10 @@ bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_
 bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y);
 bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y);
 
-// The arrow button under x in the category bar: 0 none (the tab area),
-// 1 left, 2 right. A single click splits the 28-pixel area 12 | 16, as the
-// buttons are drawn; a double click splits it in halves.
+// The arrow button under x in the category bar, None on the tab area. A
+// single click splits the 28-pixel area 12 | 16, as the buttons are drawn;
+// a double click splits it in halves.
 enum class ArrowSplit { Click, DoubleClick };
-int ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split);
+CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split);
 
 }  // namespace tessel

@@ -1,6 +1,6 @@
 // The words of a failure report: which message an ErrorId shows, with which
 // icon, and how caption and text are put together. No platform calls here;
-// ReportError (process/error_report.h) shows the result.
+// ReportError (process/error_report_win.h) shows the result.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Every command identifier (WM_COMMAND, low 16 bits of wParam), each named
 // once: what the shortcuts, the menus and the tray send, and what the main
-// window's dispatch table (mainwindow/command_table.h) carries out.
+// window's dispatch table (commands/command_table.h) carries out.
 #pragma once
 
 namespace tessel {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "storage/list_line.h"
+#include "store/current_category.h"
 
 namespace tessel {
 
@@ -29,28 +30,13 @@ constexpr std::string_view kLineEnd = "\r\n";
 // The bookkeeping after loading: the current category clamped into the
 // store and its first item selected and focused.
 void SettleAfterLoad(ListStore& store, int categorySpace) {
-    store.categoryCount = store.CountCategories();
     store.RecalcTabWidth(categorySpace);
-    if (store.categoryCount == 0) {
-        store.currentCategory = -1;
-        store.itemCount = 0;
-        store.currentItems = nullptr;
-        store.focusIndex = -1;
-        store.anchorIndex = -1;
-        return;
+    const int count = store.CountCategories();
+    if (count == 0) {
+        store.currentCategory = -1;  // what system.ini remembers of an empty list
     }
-    store.currentCategory = std::clamp(store.currentCategory, 0, store.categoryCount - 1);
-    store.currentItems = store.FindCategoryItems(store.currentCategory);
-    store.itemCount = CountItems(store.currentItems);
-    store.topIndex = 0;
-    if (store.itemCount > 0) {
-        store.currentItems->front().selected = true;
-        store.focusIndex = 0;
-        store.anchorIndex = 0;
-    } else {
-        store.focusIndex = -1;
-        store.anchorIndex = -1;
-    }
+    MakeCategoryCurrent(store, std::clamp<int>(store.currentCategory, 0, std::max(count - 1, 0)),
+                        FocusPlacement::FirstRow);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "process/wide_text.h"
+#include "process/wide_text_win.h"
 
 namespace tessel::test {
 

@@ -1,5 +1,5 @@
 // Start-up steps and failure reports under Wine.
-#include "app/startup.h"
+#include "app/startup_win.h"
 
 #include <windows.h>
 
@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "process/app_state.h"
-#include "process/error_report.h"
-#include "process/wide_text.h"
+#include "process/app_state_win.h"
+#include "process/error_report_win.h"
+#include "process/wide_text_win.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/harness/temp_folder.h"
 

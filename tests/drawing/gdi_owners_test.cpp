@@ -7,8 +7,8 @@
 
 #include <utility>
 
-#include "drawing/gdi_handles.h"
-#include "drawing/offscreen_image.h"
+#include "drawing/gdi_handles_win.h"
+#include "drawing/offscreen_image_win.h"
 
 namespace tessel::test {
 namespace {

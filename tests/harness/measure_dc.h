@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "drawing/gdi_handles.h"
+#include "drawing/gdi_handles_win.h"
 
 namespace tessel::test {
 

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "process/wide_text.h"
-#include "storage/file_handle.h"
+#include "process/wide_text_win.h"
+#include "storage/file_handle_win.h"
 
 namespace tessel::test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <climits>
 
-#include "listpane/list_pane.h"
+#include "listpane/list_pane_win.h"
 #include "pane_fixture.h"
 #include "storage/layout_settings.h"
 

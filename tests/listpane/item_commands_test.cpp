@@ -1,5 +1,5 @@
 // The item commands through the real pane and its real scroll bar.
-#include "listpane/item_commands.h"
+#include "listpane/item_commands_win.h"
 
 #include <gtest/gtest.h>
 

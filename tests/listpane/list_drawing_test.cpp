@@ -1,6 +1,6 @@
 // Pixels of the list drawing: the pane's own off-screen image after a real
 // WM_PAINT, and the primitives drawn into a memory DC.
-#include "listpane/list_drawing.h"
+#include "listpane/list_drawing_win.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "drawing/gdi_handles.h"
+#include "drawing/gdi_handles_win.h"
 #include "pane_fixture.h"
 
 namespace tessel::test {

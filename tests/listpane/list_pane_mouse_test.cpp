@@ -1,7 +1,7 @@
 // Mouse sequences sent to the real pane as messages.
 #include <gtest/gtest.h>
 
-#include "listpane/list_pane.h"
+#include "listpane/list_pane_win.h"
 #include "pane_fixture.h"
 
 namespace tessel::test {

@@ -1,10 +1,10 @@
 // The pane's window: creation, the outside readers' queries, keys, the
 // wheel and the scroll bar's reports.
-#include "listpane/list_pane.h"
+#include "listpane/list_pane_win.h"
 
 #include <gtest/gtest.h>
 
-#include "listpane/item_editor.h"
+#include "listpane/item_editor_win.h"
 #include "pane_fixture.h"
 
 namespace tessel::test {

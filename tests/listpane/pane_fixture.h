@@ -10,11 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include "listpane/item_commands.h"
-#include "listpane/list_pane.h"
-#include "process/app_state.h"
-#include "process/data_files.h"
-#include "scrollbar/scroll_bar_pane.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
+#include "process/data_files_win.h"
+#include "scrollbar/scroll_bar_pane_win.h"
 #include "tests/harness/temp_folder.h"
 #include "tests/harness/win_test_support.h"
 

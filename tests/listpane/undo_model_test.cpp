@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "listpane/clipboard_text.h"
+#include "clipboard/clipboard_text.h"
 #include "listpane/item_operations.h"
 #include "storage/list_file_format.h"
 #include "store/list_history.h"

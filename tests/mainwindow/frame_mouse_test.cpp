@@ -1,7 +1,7 @@
 // The mouse on the real main window, driven by sent mouse messages: tab
 // presses and drags, Esc, the arrow buttons, the close button, hover and the
 // tray mode's hit test.
-#include "mainwindow/frame_mouse.h"
+#include "mainwindow/frame_mouse_win.h"
 
 #include <windows.h>
 
@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/category_commands.h"
-#include "mainwindow/category_strip.h"
+#include "categorybar/category_commands_win.h"
+#include "categorybar/category_rename_win.h"
+#include "categorybar/category_strip.h"
 #include "tests/mainwindow/frame_fixture.h"
 
 namespace tessel::test {
@@ -61,15 +62,15 @@ TEST_F(FrameMouseTest, DraggingATabDropsItAtTheMarker) {
     Send(WM_LBUTTONDOWN, TabX(0), kBarY, MK_LBUTTON);
     EXPECT_EQ(GetCapture(), frame_);
     Send(WM_MOUSEMOVE, TabX(1), kBarY, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.categoryDragActive, 1);
+    EXPECT_TRUE(BarMouse.categoryDragActive);
     EXPECT_EQ(GetFocus(), frame_) << "so that Esc reaches the frame";
     // The right half of Charlie inserts after it.
     Send(WM_MOUSEMOVE, TabX(2, 3), kBarY, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.categoryDropIndex, 3);
+    EXPECT_EQ(BarMouse.categoryDropIndex, 3);
     Send(WM_LBUTTONUP, TabX(2, 3), kBarY);
     EXPECT_EQ(Order(), "BCAD");
     EXPECT_EQ(AppStore.currentCategory, 2) << "the moved tab stays current";
-    EXPECT_EQ(FrameMouse.categoryDragActive, 0);
+    EXPECT_FALSE(BarMouse.categoryDragActive);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(GetFocus(), ListPaneHandle);
 
@@ -78,7 +79,7 @@ TEST_F(FrameMouseTest, DraggingATabDropsItAtTheMarker) {
     EXPECT_EQ(AppStore.currentCategory, 3) << "a press selects";
     // The move that starts a drag marks the tab's own place.
     Send(WM_MOUSEMOVE, TabX(2), kBarY, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.categoryDropIndex, 3);
+    EXPECT_EQ(BarMouse.categoryDropIndex, 3);
     Send(WM_MOUSEMOVE, TabX(0, 1), kBarY, MK_LBUTTON);
     Send(WM_LBUTTONUP, TabX(0, 1), kBarY);
     EXPECT_EQ(Order(), "DBCA");
@@ -103,9 +104,9 @@ TEST_F(FrameMouseTest, EscCancelsADrag) {
     CreateWith(kFour);
     Send(WM_LBUTTONDOWN, TabX(0), kBarY, MK_LBUTTON);
     Send(WM_MOUSEMOVE, TabX(3, 3), kBarY, MK_LBUTTON);
-    ASSERT_EQ(FrameMouse.categoryDragActive, 1);
+    ASSERT_TRUE(BarMouse.categoryDragActive);
     SendMessageA(frame_, WM_CHAR, VK_ESCAPE, 0);
-    EXPECT_EQ(FrameMouse.categoryDragActive, 0);
+    EXPECT_FALSE(BarMouse.categoryDragActive);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(GetFocus(), ListPaneHandle);
     Send(WM_LBUTTONUP, TabX(3, 3), kBarY);
@@ -120,7 +121,7 @@ TEST_F(FrameMouseTest, ADragScrollsTheStripAtItsEndsAndWithTheWheel) {
     CreateWith(many);
     Send(WM_LBUTTONDOWN, TabX(0), kBarY, MK_LBUTTON);
     Send(WM_MOUSEMOVE, TabX(1), kBarY, MK_LBUTTON);
-    ASSERT_EQ(FrameMouse.categoryDragActive, 1);
+    ASSERT_TRUE(BarMouse.categoryDragActive);
     Send(WM_MOUSEMOVE, kWidth - 10, kBarY, MK_LBUTTON);
     EXPECT_EQ(AppSettings.ScrollIndex, 32);
     Send(WM_MOUSEMOVE, kWidth - 10, kBarY, MK_LBUTTON);
@@ -141,18 +142,18 @@ TEST_F(FrameMouseTest, ArrowButtonsRepeatWhileHeld) {
     std::vector<std::string> many(12, "Category");
     CreateWith(many);
     Send(WM_LBUTTONDOWN, kWidth - 5, kBarY, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.pressedCategoryArrow, 2);
+    EXPECT_EQ(BarMouse.pressedCategoryArrow, CategoryArrow::Right);
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 64);
     Send(WM_LBUTTONUP, kWidth - 5, kBarY);
-    EXPECT_EQ(FrameMouse.pressedCategoryArrow, 0);
+    EXPECT_EQ(BarMouse.pressedCategoryArrow, CategoryArrow::None);
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 64);
     // 13 pixels into the area is the right button for a click, the left one
     // for a double click.
     Send(WM_LBUTTONDBLCLK, kWidth - 28 + 13, kBarY, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.pressedCategoryArrow, 1);
+    EXPECT_EQ(BarMouse.pressedCategoryArrow, CategoryArrow::Left);
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 32);
     Send(WM_LBUTTONUP, kWidth - 28 + 13, kBarY);
@@ -180,12 +181,12 @@ TEST_F(FrameMouseTest, CloseButtonActsOnlyWhenReleasedOverIt) {
     CreateWith(kFour);
     const int x = kWidth - 1 - 8;
     Send(WM_LBUTTONDOWN, x, 8, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.closeButtonPressed, 1);
+    EXPECT_TRUE(BarMouse.closeButtonPressed);
     EXPECT_EQ(Pixel(x, 9), AppLayout.ButtonDown);
     Send(WM_MOUSEMOVE, 200, 100, MK_LBUTTON);
-    EXPECT_EQ(FrameMouse.closeButtonPressed, 0);
+    EXPECT_FALSE(BarMouse.closeButtonPressed);
     Send(WM_LBUTTONUP, 200, 100);
-    EXPECT_EQ(FrameMouse.closeButtonCaptured, 0);
+    EXPECT_FALSE(FrameMouse.closeButtonCaptured);
     PumpMessages();
     EXPECT_TRUE(IsWindow(frame_));
     EXPECT_EQ(Pixel(x, 9), AppLayout.ButtonUp);
@@ -194,18 +195,18 @@ TEST_F(FrameMouseTest, CloseButtonActsOnlyWhenReleasedOverIt) {
 TEST_F(FrameMouseTest, HoverFollowsTheMouseUntilItLeaves) {
     CreateWith(kFour);
     Send(WM_MOUSEMOVE, TabX(2), kBarY);
-    EXPECT_EQ(FrameMouse.hoverCategory, 2);
-    EXPECT_EQ(FrameMouse.hoverTracking, 1);
+    EXPECT_EQ(BarMouse.hoverCategory, 2);
+    EXPECT_TRUE(FrameMouse.hoverTracking);
     Send(WM_MOUSEMOVE, 200, 200);
-    EXPECT_EQ(FrameMouse.hoverCategory, -1);
+    EXPECT_EQ(BarMouse.hoverCategory, -1);
     SendMessageA(frame_, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(FrameMouse.hoverCategory, -2);
-    EXPECT_EQ(FrameMouse.hoverTracking, 0);
+    EXPECT_EQ(BarMouse.hoverCategory, -2);
+    EXPECT_FALSE(FrameMouse.hoverTracking);
     // Without a category bar there is nothing to hover or press.
     const int x = TabX(2);
     AppSettings.DispCategory = 0;
     Send(WM_MOUSEMOVE, x, kBarY);
-    EXPECT_EQ(FrameMouse.hoverCategory, -2);
+    EXPECT_EQ(BarMouse.hoverCategory, -2);
     Send(WM_LBUTTONDOWN, x, kBarY, MK_LBUTTON);
     Send(WM_LBUTTONUP, x, kBarY);
     EXPECT_EQ(AppStore.currentCategory, 0);

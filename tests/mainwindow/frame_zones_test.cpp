@@ -64,10 +64,13 @@ TEST(FrameZones, CloseButtonIconAndBar) {
 
 TEST(FrameZones, ArrowButtonsSplitDifferentlyForDoubleClicks) {
     // The area runs from 372 to 399.
+    constexpr CategoryArrow N = CategoryArrow::None, L = CategoryArrow::Left,
+                            R = CategoryArrow::Right;
     struct Case {
-        int x, click, doubleClick;
-    } cases[] = {{371, 0, 0}, {372, 1, 1}, {383, 1, 1}, {384, 2, 1},
-                 {385, 2, 1}, {386, 2, 2}, {399, 2, 2}};
+        int x;
+        CategoryArrow click, doubleClick;
+    } cases[] = {{371, N, N}, {372, L, L}, {383, L, L}, {384, R, L},
+                 {385, R, L}, {386, R, R}, {399, R, R}};
     for (const Case& c : cases) {
         EXPECT_EQ(ArrowButtonAt(kW, c.x, ArrowSplit::Click), c.click) << c.x;
         EXPECT_EQ(ArrowButtonAt(kW, c.x, ArrowSplit::DoubleClick), c.doubleClick) << c.x;

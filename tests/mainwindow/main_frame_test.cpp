@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "mainwindow/bar_gradient.h"
-#include "shell/hot_key.h"
+#include "categorybar/bar_gradient.h"
+#include "shell/hot_key_win.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/mainwindow/frame_fixture.h"
 
@@ -260,14 +260,14 @@ TEST_F(MainFrame, ArrowTimerScrollsWhileAButtonIsHeld) {
     for (int i = 0; i < 12; ++i) {
         AddCategory("Category " + std::to_string(i));
     }
-    FrameMouse.pressedCategoryArrow = 2;
+    BarMouse.pressedCategoryArrow = CategoryArrow::Right;
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 64);
-    FrameMouse.pressedCategoryArrow = 1;
+    BarMouse.pressedCategoryArrow = CategoryArrow::Left;
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 32);
-    FrameMouse.pressedCategoryArrow = 0;
+    BarMouse.pressedCategoryArrow = CategoryArrow::None;
     SendMessageA(frame_, WM_TIMER, kArrowRepeatTimer, 0);
     EXPECT_EQ(AppSettings.ScrollIndex, 32);
 }

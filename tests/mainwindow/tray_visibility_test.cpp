@@ -7,11 +7,11 @@
 #include <cstddef>
 #include <string>
 
-#include "mainwindow/popup_menu.h"
+#include "commands/popup_menu_win.h"
 #include "process/program_title.h"
-#include "shell/hot_key.h"
-#include "shell/tray_icon.h"
-#include "shell/window_visibility.h"
+#include "shell/hot_key_win.h"
+#include "shell/tray_icon_win.h"
+#include "shell/window_visibility_win.h"
 #include "tests/mainwindow/frame_fixture.h"
 
 namespace tessel::test {
@@ -108,12 +108,12 @@ TEST_F(Visibility, TrayClicksShowAndHideInTrayMode) {
 }
 
 TEST_F(Visibility, NothingMovesWhileAResizeRuns) {
-    FrameMouse.sizingActive = 1;
+    FrameMouse.sizingActive = true;
     EXPECT_EQ(HideMainWindow(), 0);
     EXPECT_EQ(ToggleMaximised(), 0);
     EXPECT_TRUE(Visible());
     EXPECT_EQ(AppSettings.WindowMax, 0);
-    FrameMouse.sizingActive = 0;
+    FrameMouse.sizingActive = false;
 }
 
 TEST_F(Visibility, MaximisingTwiceReturnsToTheExactRectangle) {

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "process/app_state.h"
-#include "process/data_files.h"
-#include "process/wide_text.h"
-#include "storage/file_handle.h"
+#include "process/app_state_win.h"
+#include "process/data_files_win.h"
+#include "process/wide_text_win.h"
+#include "storage/file_handle_win.h"
 #include "storage/list_file_format.h"
 #include "tests/harness/measure_dc.h"
 #include "tests/harness/temp_folder.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "process/wide_text.h"
+#include "process/wide_text_win.h"
 
 namespace tessel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scrollbar/scroll_bar_draw.h"
+#include "scrollbar/scroll_bar_draw_win.h"
 #include "tests/scrollbar/scroll_bar_test_support.h"
 
 namespace tessel::test {

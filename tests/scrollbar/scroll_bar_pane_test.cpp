@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "scrollbar/scroll_bar_menu.h"
+#include "scrollbar/scroll_bar_menu_win.h"
 #include "scrollbar/scroll_menu_model.h"
 #include "tests/scrollbar/scroll_bar_test_support.h"
 

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "process/app_state.h"
-#include "scrollbar/scroll_bar_pane.h"
+#include "process/app_state_win.h"
+#include "scrollbar/scroll_bar_pane_win.h"
 #include "tests/harness/win_test_support.h"
 
 namespace tessel::test {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/accelerators.h"
+#include "shell/accelerators_win.h"
 #include "shell/hot_key_code.h"
 #include "shell/key_name_text.h"
 

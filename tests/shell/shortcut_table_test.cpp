@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "mainwindow/command_table.h"
+#include "commands/command_table.h"
 #include "shell/accelerator_table.h"
 #include "shell/key_name_text.h"
 

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Fails when a product file includes a folder above its own floor.
+"""Fails when a product file includes a folder above its own floor, or when
+its name hides whether it is window code.
 
 The floors are read from tests/tools/floors.txt, top to bottom. A file may
 include its own folder and the folders below it. Every top-level folder that
 holds C++ sources must be a floor, except those that are not the product
-(tests, benchmarks, fuzz targets, the build)."""
+(tests, benchmarks, fuzz targets, the build).
+
+Window code is named *_win.h / *_win.cpp: a file that includes <windows.h>
+or another *_win.h bears the suffix, and each folder's CMakeLists.txt gives
+tessel_win only such files and tessel_portable none."""
 import os
 import re
 import sys
@@ -12,6 +17,32 @@ import sys
 NOT_PRODUCT = {"tests", "bench", "fuzz", "build", "cmake", "scripts"}
 SOURCE = (".h", ".hpp", ".cpp", ".cc", ".c", ".rc")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')
+WINDOW_INCLUDE = re.compile(r'^\s*#\s*include\s+(<windows(x)?\.h>|"[^"]*_win\.h")')
+TARGET_SOURCES = re.compile(r"target_sources\((tessel_\w+)\s+PRIVATE([^)]*)\)", re.S)
+
+
+def is_window_name(name):
+    return os.path.splitext(name)[0].endswith("_win")
+
+
+def name_problems(folder):
+    problems = []
+    for dirpath, _, files in os.walk(folder):
+        for name in sorted(files):
+            path = os.path.join(dirpath, name)
+            if name.endswith((".h", ".cpp")) and not is_window_name(name):
+                with open(path, encoding="utf-8", errors="replace") as source:
+                    for number, line in enumerate(source, 1):
+                        if WINDOW_INCLUDE.match(line):
+                            problems.append(f"{path}:{number}: window code in a file not named *_win")
+                            break
+    lists = os.path.join(folder, "CMakeLists.txt")
+    if os.path.exists(lists):
+        for library, sources in TARGET_SOURCES.findall(open(lists, encoding="utf-8").read()):
+            for source in sources.split():
+                if source.endswith(".cpp") and is_window_name(source) != (library == "tessel_win"):
+                    problems.append(f"{lists}: {source} in {library}")
+    return problems
 
 
 def read_floors(path):
@@ -41,6 +72,7 @@ def main():
         if not os.path.isdir(folder):
             problems.append(f"{folder}/: in floors.txt but not in the tree")
             continue
+        problems.extend(name_problems(folder))
         for dirpath, _, files in os.walk(folder):
             for name in sorted(files):
                 if not name.endswith(SOURCE):
@@ -57,7 +89,8 @@ def main():
     if problems:
         print(f"check_floors: {len(problems)} problem(s)")
         return 1
-    print(f"check_floors: {len(floors)} floors, every include points down or sideways")
+    print(f"check_floors: {len(floors)} floors, every include points down or sideways, "
+          "window code named *_win")
     return 0
 
 

@@ -1,0 +1,147 @@
+#include "categorybar/category_bar_win.h"
+
+#include "categorybar/bar_state.h"
+
+#include "categorybar/offscreen_win.h"
+#include "categorybar/pane_layout.h"
+#include "drawing/draw_primitives_win.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
+#include "process/wide_text_win.h"
+#include "store/cp932.h"
+
+namespace tessel {
+namespace {
+
+constexpr std::size_t kMaxTitleBytes = 255;
+
+}  // namespace
+
+void InvalidateFrame() {
+    if (MainFrameHandle != nullptr) {
+        InvalidateRect(MainFrameHandle, nullptr, FALSE);
+    }
+}
+
+std::int32_t MeasureCategoryName(const std::string& name) {
+    // The category font stays selected in the image between drawings.
+    return OffscreenDc() != nullptr ? TextWidth932(OffscreenDc(), name) : 0;
+}
+
+CategoryStrip CurrentCategoryStrip() {
+    CategoryStrip strip;
+    const int count = AppStore.CountCategories();
+    strip.tabWidths.reserve(static_cast<std::size_t>(count));
+    CategoryInfo info;
+    for (int i = 0; i < count && AppStore.GetCategory(i, info); ++i) {
+        strip.tabWidths.push_back(TabWidth(info.nameWidth, AppLayout.CategorySpace));
+    }
+    strip.totalTabWidth = AppStore.totalTabWidth;
+    strip.windowWidth = AppSettings.WindowWidth;
+    strip.marginLeft = AppLayout.CategoryMarginLeft;
+    strip.barTop = AppLayout.TitleBarHeight;
+    strip.barHeight = AppLayout.CategoryHeight;
+    strip.barShown = AppSettings.DispCategory == 1;
+    strip.scrollIndex = AppSettings.ScrollIndex;
+    return strip;
+}
+
+BarScene CurrentBarScene() {
+    BarScene scene;
+    scene.layout = &AppLayout;
+    scene.width = OffscreenWidth();
+    scene.height = OffscreenHeight();
+    scene.gradient = AppLayout.TitleGradient == 1;
+    const int count = AppStore.CountCategories();
+    scene.tabNames.reserve(static_cast<std::size_t>(count));
+    CategoryInfo info;
+    for (int i = 0; i < count && AppStore.GetCategory(i, info); ++i) {
+        scene.strip.tabWidths.push_back(TabWidth(info.nameWidth, AppLayout.CategorySpace));
+        scene.tabNames.push_back(std::move(info.name));
+    }
+    scene.strip.totalTabWidth = AppStore.totalTabWidth;
+    scene.strip.windowWidth = scene.width;
+    scene.strip.marginLeft = AppLayout.CategoryMarginLeft;
+    scene.strip.barTop = AppLayout.TitleBarHeight;
+    scene.strip.barHeight = AppLayout.CategoryHeight;
+    scene.strip.barShown = AppSettings.DispCategory == 1;
+    scene.strip.scrollIndex = AppSettings.ScrollIndex;
+    scene.currentCategory = AppStore.currentCategory;
+    scene.hoverCategory = BarMouse.hoverCategory;
+    scene.pressedArrow = BarMouse.pressedCategoryArrow;
+    scene.closePressed = BarMouse.closeButtonPressed;
+    scene.dragActive = BarMouse.categoryDragActive;
+    scene.dropIndex = BarMouse.categoryDropIndex;
+    scene.title = TitleBuffer;
+    scene.icon = TitleIcon();
+    return scene;
+}
+
+void DrawFrame() {
+    if (OffscreenDc() != nullptr) {
+        PaintFrame(OffscreenDc(), CurrentBarScene(), OffscreenFonts());
+    }
+}
+
+void DrawBars(int parts) {
+    if (OffscreenDc() != nullptr) {
+        PaintBars(OffscreenDc(), CurrentBarScene(), OffscreenFonts(), parts);
+    }
+}
+
+void SetTitleText(std::string_view text) {
+    TitleBuffer.assign(Cp932Prefix(text, kMaxTitleBytes));
+    if (MainFrameHandle != nullptr) {
+        // The caption the taskbar and window switchers read, kept in
+        // UTF-16 past the window's ANSI procedure, whose WM_GETTEXT answers
+        // in cp932.
+        DefWindowProcW(MainFrameHandle, WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(WideFromCp932(TitleBuffer).c_str()));
+    }
+    DrawBars(kBarTitle);
+    InvalidateFrame();
+}
+
+void LayoutPanes() {
+    if (ListPaneHandle != nullptr) {
+        PaneRect rect = ListPaneRect(AppSettings.WindowWidth, AppSettings.WindowHeight, AppLayout,
+                                     AppSettings.DispCategory == 1);
+        MoveWindow(ListPaneHandle, rect.x, rect.y, rect.width, rect.height, FALSE);
+        InvalidateRect(ListPaneHandle, nullptr, FALSE);
+    }
+    AppSettings.ScrollIndex = ClampStripScroll(CurrentCategoryStrip());
+    UpdateListScroll(0);
+}
+
+int ScrollCategoryBar(int toRight) {
+    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight != 0);
+    DrawBars(kBarCategory);
+    InvalidateFrame();
+    return 1;
+}
+
+void EnsureCategoryVisible(int adjust) {
+    AppSettings.ScrollIndex =
+        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, adjust == 1);
+}
+
+int HitTestCategoryTab(int x, int y) {
+    if (AppStore.categoryCount <= 0) {
+        return -1;
+    }
+    return HitTestTab(CurrentCategoryStrip(), x, y);
+}
+
+int CategoryDropIndex(int x) {
+    if (AppSettings.DispCategory != 1 || AppStore.categoryCount <= 0) {
+        return -1;
+    }
+    int direction = DropScrollDirection(CurrentCategoryStrip(), x);
+    if (direction != 0) {
+        ScrollCategoryBar(direction > 0 ? 1 : 0);
+    }
+    return DropIndexAt(CurrentCategoryStrip(), x);
+}
+
+}  // namespace tessel

@@ -1,0 +1,26 @@
+// The commands on whole categories: create, delete, make current and move
+// one place (the rename box is category_rename_win.h). Each changes the
+// store and then brings the title, the category bar and the list pane up to
+// date.
+#pragma once
+
+namespace tessel {
+
+enum class CategoryDirection : int { Left = 0, Right = 1 };
+
+// Appends "新規カテゴリ", makes it current and posts the rename command, so
+// that its name opens for editing at once; 1, or 0 when memory runs out.
+int NewCategory();
+// Deletes the category at index with its items (asking first with
+// "DeleteCheck"), then makes its right neighbour, or the new last one,
+// current. 1, or 0 when refused or out of range.
+int DeleteCategory(int index);
+// Makes the category at index current, carrying the focus row over; with no
+// category at all shows the empty state. 1 when a category became current.
+int SelectCategory(int index);
+// Moves the current category one place; 1 when it moved.
+int MoveCategory(CategoryDirection direction);
+// Reports (ErrorId 901) that the category at index could not be read.
+void ReportMissingCategory(int index);
+
+}  // namespace tessel

@@ -1,0 +1,36 @@
+// The main window's off-screen image: a memory device context of the
+// window's size with its bitmap, and the three fonts of the bars (title,
+// category, and the category font underlined for the tab under the mouse).
+// Everything outside the list pane is drawn here; WM_PAINT only copies.
+// Between two drawings the category font stays selected, because the tab
+// widths are measured on this context.
+#pragma once
+
+#include <windows.h>
+
+#include "categorybar/bar_drawing_win.h"
+
+namespace tessel {
+
+// Releases any image, then makes one of the main window's client size, its
+// fonts, sets transparent text and draws the whole frame. 1, or 0 as soon
+// as something cannot be made (what was made stays until the next release).
+int CreateOffscreen(HWND mainWindow);
+// After a size change: CreateOffscreen, unless the image already has the
+// client size (the size message that follows creation), which is then only
+// redrawn whole: the same picture without making bitmap and fonts again.
+int RefreshOffscreen(HWND mainWindow);
+// Puts back what was selected and frees the bitmap, the context and the
+// fonts; nothing to do when there is no image.
+void ReleaseOffscreen();
+
+// The image's context (null when there is none), its size and fonts.
+HDC OffscreenDc();
+int OffscreenWidth();
+int OffscreenHeight();
+BarFonts OffscreenFonts();
+// The program's small icon as the title bar draws it (null when the module
+// has none).
+HICON TitleIcon();
+
+}  // namespace tessel

@@ -1,0 +1,27 @@
+// Items to and from the clipboard as lines of text (the text itself is
+// clipboard/clipboard_text.h): the program's cp932 bytes as CF_TEXT, named
+// Japanese by CF_LOCALE, and the same text as CF_UNICODETEXT for programs
+// of any code page. No failure here is shown to the user.
+#pragma once
+
+namespace tessel {
+
+enum class CopyKind : int { Cut = 0, Copy = 1 };
+enum class CopyMarkers : int { With = 0, TextOnly = 1 };
+
+// Puts the selected items of the current category on the clipboard as one
+// text of exactly its size in each format, then deletes them for Cut. 1
+// when done or when there is nothing to do (no category, no items: the
+// clipboard stays as it was); 0 when the clipboard could not be written (a
+// cut then deletes nothing).
+int CopyItems(CopyKind kind, CopyMarkers markers);
+// Inserts the clipboard's text as items where "InsertPosition" says for the
+// reference row (focusIndex), scrolls and repaints: CF_UNICODETEXT made
+// cp932 (a character cp932 lacks becomes "?"), or the bytes of CF_TEXT
+// where they spell the same text or are all there is. 0 when there is no
+// current category, no text on the clipboard or it cannot be opened.
+int PasteItems(int reference);
+// True when the clipboard holds text (CF_UNICODETEXT or CF_TEXT).
+bool ClipboardHasText();
+
+}  // namespace tessel

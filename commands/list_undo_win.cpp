@@ -1,0 +1,71 @@
+#include "commands/list_undo_win.h"
+
+#include <algorithm>
+
+#include "categorybar/category_commands_win.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/list_pane_win.h"
+#include "process/app_state_win.h"
+#include "store/list_history.h"
+
+namespace tessel {
+namespace {
+
+// The category of the step becomes current; the items it touched are the
+// selection, the first of them the focus, scrolled into view.
+void ShowStep(const HistoryFocus& step) {
+    ListStore& store = AppStore;
+    store.categoryCount = store.CountCategories();
+    store.RecalcTabWidth(AppLayout.CategorySpace);
+    const int category = step.category >= 0 ? step.category : std::max(store.currentCategory, 0);
+    if (store.categoryCount <= 0 ||
+        SelectCategory(std::min(category, store.categoryCount - 1)) == 0) {
+        SelectCategory(-1);
+        return;
+    }
+    ItemList* items = store.currentItems;
+    if (items == nullptr || items->empty()) {
+        return;
+    }
+    for (Item& item : *items) {
+        item.selected = false;
+    }
+    const int last = static_cast<int>(items->size()) - 1;
+    for (int position : step.touched) {
+        if (position >= 0 && position <= last) {
+            (*items)[static_cast<std::size_t>(position)].selected = true;
+        }
+    }
+    int focus = step.touched.empty() ? step.focus : step.touched.front();
+    focus = std::clamp(focus, 0, last);
+    (*items)[static_cast<std::size_t>(focus)].selected = true;
+    store.focusIndex = focus;
+    store.anchorIndex = focus;
+    UpdateListScroll(1);
+    InvalidateListPane();
+}
+
+// Undoes (undo) or redoes one step and shows it; 1 when there was one.
+int ReplayStep(bool undo) {
+    ListHistory* history = AppStore.history;
+    if (history == nullptr) {
+        return 0;
+    }
+    const HistoryFocus step = undo ? history->Undo(AppStore) : history->Redo(AppStore);
+    if (step.done) {
+        ShowStep(step);
+    }
+    return step.done ? 1 : 0;
+}
+
+}  // namespace
+
+int UndoListChange() {
+    return ReplayStep(true);
+}
+
+int RedoListChange() {
+    return ReplayStep(false);
+}
+
+}  // namespace tessel

@@ -1,0 +1,176 @@
+#include "listpane/inplace_edit_box_win.h"
+
+#include <utility>
+
+#include "process/app_state_win.h"
+#include "process/wide_text_win.h"
+
+namespace tessel {
+
+namespace {
+
+constexpr wchar_t kBoxProperty[] = L"TesselEditBox";
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    const int read = GetWindowTextW(window, &text[0], static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(read > 0 ? read : 0));
+    return text;
+}
+
+std::size_t Cp932Bytes(std::wstring_view text) {
+    return Cp932FromWide(text).size();
+}
+
+}  // namespace
+
+HWND InplaceEditBox::Open(const InplaceEditConfig& config, std::string_view text, FontHandle font) {
+    Close();
+    HWND window = CreateWindowExW(
+        0, L"EDIT", L"", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, config.parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(config.childId)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(config.parent, GWLP_HINSTANCE)), nullptr);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    window_ = window;
+    config_ = config;
+    font_ = std::move(font);
+    openedText_.assign(text.data(), text.size());
+    openedWide_ = WideFromCp932(text);
+    SetPropW(window, kBoxProperty, this);
+    classProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    // The characters never exceed the bytes; the bytes are kept by Inserting.
+    SendMessageW(window, EM_LIMITTEXT, config.limitBytes, 0);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(window, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    SetWindowTextW(window, openedWide_.c_str());
+    const RECT& r = config.place;
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    return window;
+}
+
+std::string InplaceEditBox::Text() const {
+    if (window_ == nullptr) {
+        return std::string();
+    }
+    const std::wstring typed = WindowText(window_);
+    // Untouched: byte for byte as it came, whatever did not survive the
+    // round trip through UTF-16 (a lone lead byte, a duplicate character).
+    return typed == openedWide_ ? openedText_ : Cp932FromWide(typed);
+}
+
+void InplaceEditBox::Clear() {
+    if (window_ != nullptr) {
+        SetWindowTextW(window_, L"");
+    }
+}
+
+void InplaceEditBox::Close() {
+    if (window_ != nullptr) {
+        HWND window = std::exchange(window_, nullptr);
+        DestroyWindow(window);
+    }
+    font_.Reset();
+}
+
+LRESULT CALLBACK InplaceEditBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* box = static_cast<InplaceEditBox*>(GetPropW(window, kBoxProperty));
+    if (box == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return box->OnMessage(window, message, wParam, lParam);
+}
+
+// The box may be destroyed inside its own key or focus message (the edit
+// ends there); after that nothing here touches the instance's window.
+LRESULT InplaceEditBox::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC classProc = classProc_;
+    switch (message) {
+        case WM_NCDESTROY:
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
+            RemovePropW(window, kBoxProperty);
+            return CallWindowProcW(classProc, window, message, wParam, lParam);
+        case WM_SETFOCUS:
+            // No shortcut may fire while text is typed.
+            ActiveAccelerators = nullptr;
+            break;
+        case WM_KILLFOCUS:
+            config_.end(1);
+            ActiveAccelerators = AcceleratorHandle;
+            return 0;
+        case WM_ERASEBKGND:
+            if (!config_.paintsBackground) {
+                return 1;
+            }
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_TAB) {
+                config_.end(1);
+                return 0;
+            }
+            if (wParam == VK_ESCAPE) {
+                config_.end(0);
+                return 0;
+            }
+            if (wParam == 'A' && GetKeyState(VK_CONTROL) < 0) {
+                SendMessageW(window, EM_SETSEL, 0, -1);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == '\t') {
+                return 0;
+            }
+            if (wParam == '\r') {
+                config_.end(1);
+                return 0;
+            }
+            return Inserting(window, message, wParam, lParam);
+        case WM_PASTE:
+        case WM_IME_CHAR:
+        case EM_REPLACESEL:
+            return Inserting(window, message, wParam, lParam);
+        default:
+            break;
+    }
+    return CallWindowProcW(classProc, window, message, wParam, lParam);
+}
+
+LRESULT InplaceEditBox::Inserting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const std::wstring before = WindowText(window);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const LRESULT result = CallWindowProcW(classProc_, window, message, wParam, lParam);
+    const std::wstring after = WindowText(window);
+    if (Cp932Bytes(after) <= config_.limitBytes || start > end || end > before.size()) {
+        return result;
+    }
+    // Keep as much of the insertion as fits, never half a surrogate pair.
+    const std::wstring head = before.substr(0, start);
+    const std::wstring tail = before.substr(end);
+    const std::size_t kept = head.size() + tail.size();
+    std::wstring inserted =
+        after.size() > kept ? after.substr(start, after.size() - kept) : std::wstring();
+    const std::size_t room =
+        config_.limitBytes - std::min(config_.limitBytes, Cp932Bytes(head + tail));
+    while (!inserted.empty() && Cp932Bytes(inserted) > room) {
+        inserted.pop_back();
+        if (!inserted.empty() && IS_HIGH_SURROGATE(inserted.back())) {
+            inserted.pop_back();
+        }
+    }
+    SetWindowTextW(window, (head + inserted + tail).c_str());
+    const auto caret = static_cast<WPARAM>(head.size() + inserted.size());
+    SendMessageW(window, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+    if (inserted.size() < after.size() - kept) {
+        MessageBeep(MB_OK);
+    }
+    return result;
+}
+
+}  // namespace tessel

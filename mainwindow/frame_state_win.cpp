@@ -1,0 +1,10 @@
+#include "mainwindow/frame_state_win.h"
+
+namespace tessel {
+
+UINT TaskbarCreatedMessage = 0;
+int TrayRetryCount = 0;
+BrushHandle EditBrush;
+FrameMouseState FrameMouse;
+
+}  // namespace tessel

@@ -1,0 +1,515 @@
+#include "mainwindow/main_frame_win.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "categorybar/bar_state.h"
+#include "categorybar/category_bar_win.h"
+#include "categorybar/category_commands_win.h"
+#include "categorybar/category_rename_win.h"
+#include "categorybar/offscreen_win.h"
+#include "commands/command_dispatch_win.h"
+#include "commands/list_saving_win.h"
+#include "commands/list_undo_win.h"
+#include "commands/popup_menu_win.h"
+#include "drawing/program_icon_win.h"
+#include "listpane/item_editor_win.h"
+#include "listpane/list_pane_win.h"
+#include "mainwindow/frame_mouse_win.h"
+#include "mainwindow/frame_state_win.h"
+#include "process/app_state_win.h"
+#include "process/data_files_win.h"
+#include "process/error_report_win.h"
+#include "process/program_title.h"
+#include "resources/resource_ids.h"
+#include "shell/command_ids.h"
+#include "shell/hot_key_win.h"
+#include "shell/tray_icon_win.h"
+#include "shell/window_visibility_win.h"
+#include "store/cp932.h"
+#include "store/current_category.h"
+
+namespace tessel {
+namespace {
+
+// The list pane's item menu, opened at a point of the pane's client space.
+int ShowItemMenu(HWND pane, POINT clientPoint, int itemPosition) {
+    return ShowPopupMenu(pane, clientPoint, itemPosition, PopupMenuKind::Item);
+}
+
+constexpr int kMinimumTrackWidth = 100;
+
+// Set once the window has written its files and let go of the store; no
+// later message may write them again from the emptied store.
+bool shutDown = false;
+
+// --- Creation and shutdown ---------------------------------------------------
+
+bool FrameIsSizing() {
+    return FrameMouse.sizingActive;
+}
+
+void ShowCurrentCategoryTitle() {
+    if (AppStore.categoryCount <= 0) {
+        return;
+    }
+    CategoryInfo info;
+    if (AppStore.GetCategory(AppStore.currentCategory, info)) {
+        SetTitleText(info.name);
+    }
+}
+
+LRESULT OnCreate(HWND window) {
+    MainFrameHandle = window;
+    shutDown = false;
+    SetVisibilityHost(VisibilityHost{FrameIsSizing});
+    if (!CreateOffscreen(window)) {
+        ReportError(kErrorCreateWindow, "処理内容：オフスクリーン初期化", window);
+        ReleaseOffscreen();
+        return -1;
+    }
+    if (AppSettings.TaskTray == 1 && AppSettings.DispTrayIcon == 1 &&
+        !AddTrayIcon(window, kProgramTitle)) {
+        TrayRetryCount = 0;
+        SetTimer(window, kTrayRetryTimer, kTrayRetryPeriod, nullptr);
+    }
+    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    SetListPaneHost(ListPaneHost{EndCategoryRename, ShowItemMenu});
+    if (!CreateListPane(window)) {
+        ReportError(kErrorCreateWindow, "処理内容：リストウィンドウ作成", window);
+        ReleaseOffscreen();
+        return -1;
+    }
+    if (!ReadListFile(OffscreenDc())) {
+        ReportError(kErrorCreateList, "処理内容：リストファイル読み込み", window);
+    }
+    ShowCurrentCategoryTitle();
+    AppHistory.Clear();
+    AppHistory.SetChangeListener(ArmIdleSave);
+    AppStore.history = &AppHistory;
+    SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
+    EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
+    PostMessageA(ListPaneHandle, WM_SETFOCUS, 0, 0);
+    return 0;
+}
+
+// A session end that a failed save refused: Windows shows the user why.
+// Called through GetProcAddress, as Windows before Vista lacks them.
+void SetShutdownBlockReason(HWND window, const wchar_t* reason) {
+    HMODULE user = GetModuleHandleA("user32.dll");
+    if (user == nullptr) {
+        return;
+    }
+    if (reason != nullptr) {
+        using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+        if (auto create = reinterpret_cast<Create>(
+                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonCreate")))) {
+            create(window, reason);
+        }
+    } else {
+        using Destroy = BOOL(WINAPI*)(HWND);
+        if (auto destroy = reinterpret_cast<Destroy>(
+                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonDestroy")))) {
+            destroy(window);
+        }
+    }
+}
+
+// Writes the list (writeList 1) and system.ini, then lets go of everything;
+// the window itself is the caller's. A failed write here is silent: the
+// callers that can still act on it have saved before.
+void ShutDown(HWND window, bool writeList) {
+    if (shutDown) {
+        return;
+    }
+    KillTimer(window, kListWatchTimer);
+    KillTimer(window, kIdleSaveTimer);
+    ShowWindow(window, SW_HIDE);
+    RemoveTrayIcon(window);
+    EditBrush.Reset();
+    ReleaseCategoryRenameFont();
+    WriteSystemSettings();
+    if (writeList) {
+        WriteListFile();
+    }
+    shutDown = true;
+    // The history points into the store and holds categories of its own.
+    AppStore.history = nullptr;
+    AppHistory.Clear();
+    AppStore.FreeAllCategories();
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+    MakeCategoryCurrent(AppStore, -1, FocusPlacement::FirstRow);
+    ReleaseOffscreen();
+    UnregisterHotKey(window, kWindowHotKeyId);
+}
+
+// The list is written first, before anything is torn down: when that
+// fails the user chooses, and No leaves the program exactly as it was.
+LRESULT OnClose(HWND window) {
+    static bool closing = false;
+    if (closing || shutDown) {
+        return 0;
+    }
+    closing = true;
+    CommitOpenEdits();
+    const bool exit = SaveListReporting(window) || ConfirmExitWithoutSaving(window);
+    closing = false;
+    if (exit) {
+        ShutDown(window, false);
+        DestroyWindow(window);
+    }
+    return 0;
+}
+
+// The session may end: the files are saved now, but the store and the
+// window stay whole, since the end may yet be cancelled. A list that cannot
+// be written refuses the end, and Windows shows the user why.
+LRESULT OnQueryEndSession(HWND window) {
+    if (shutDown) {
+        return TRUE;
+    }
+    CommitOpenEdits();
+    WriteSystemSettings();
+    if (!WriteListFile()) {
+        SetShutdownBlockReason(window, L"リストを保存できません");
+        return FALSE;
+    }
+    SetShutdownBlockReason(window, nullptr);
+    return TRUE;
+}
+
+// The session really ends (wParam TRUE): the usual close. A cancelled end
+// (FALSE) leaves the program running as it was.
+LRESULT OnEndSession(HWND window, WPARAM ending) {
+    if (ending) {
+        ShutDown(window, true);
+        DestroyWindow(window);
+    }
+    return 0;
+}
+
+// Another program may have written list.txt while this window was away.
+LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+    if (LOWORD(wParam) != WA_INACTIVE && !shutDown) {
+        TakeUpOutsideListChanges(window);
+    }
+    return result;
+}
+
+LRESULT OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+// --- Size, painting and text ------------------------------------------------
+
+LRESULT OnSize(HWND window, LPARAM lParam) {
+    EndItemEdit(0);
+    AppSettings.WindowWidth = GET_X_LPARAM(lParam);
+    AppSettings.WindowHeight = GET_Y_LPARAM(lParam);
+    LayoutPanes();
+    RefreshOffscreen(window);
+    InvalidateRect(window, nullptr, FALSE);
+    return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+    PaintScope paint(window);
+    const RECT& r = paint.Invalid();
+    if (OffscreenDc() != nullptr) {
+        BitBlt(paint.Dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, OffscreenDc(), r.left,
+               r.top, SRCCOPY);
+    }
+    return 0;
+}
+
+// Copies as much of the title as fits (never half a two-byte character) and
+// answers the title's full length.
+LRESULT OnGetText(WPARAM size, LPARAM lParam) {
+    char* buffer = reinterpret_cast<char*>(lParam);
+    if (buffer != nullptr && size > 0) {
+        std::string_view fitted = Cp932Prefix(TitleBuffer, size - 1);
+        std::memcpy(buffer, fitted.data(), fitted.size());
+        buffer[fitted.size()] = '\0';
+    }
+    return static_cast<LRESULT>(TitleBuffer.size());
+}
+
+LRESULT OnGetMinMaxInfo(LPARAM lParam) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    if (info == nullptr) {
+        return 0;
+    }
+    info->ptMinTrackSize.x = kMinimumTrackWidth;
+    // A title bar height of 0 or below, or a huge one, from layout.ini must
+    // not make the least window empty or giant.
+    info->ptMinTrackSize.y = SafeSize(AppLayout.TitleBarHeight);
+    return 0;
+}
+
+LRESULT OnSetFocus() {
+    if (!BarMouse.categoryDragActive && ListPaneHandle != nullptr) {
+        SetFocus(ListPaneHandle);
+    }
+    return 0;
+}
+
+LRESULT OnContextMenu(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    ShowPopupMenu(window, POINT{frame.left, frame.top + AppLayout.TitleBarHeight}, -1,
+                  PopupMenuKind::Frame);
+    return 0;
+}
+
+LRESULT OnCtlColorEdit(WPARAM wParam) {
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetTextColor(dc, AppLayout.TitleText);
+    SetBkColor(dc, AppLayout.TitleBack1);
+    return reinterpret_cast<LRESULT>(EditBrush.Get());
+}
+
+// --- System commands, timers, tray --------------------------------------------
+
+LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            WindowShown = 0;
+            if (AppSettings.TaskTray == 1) {
+                ShowWindow(window, SW_HIDE);
+                return 0;
+            }
+            break;
+        case SC_MAXIMIZE:
+            PostMessageA(window, WM_COMMAND, kCmdToggleMaximised, 0);
+            return 0;
+        case SC_RESTORE:
+            PostMessageA(window, WM_COMMAND, kCmdRestoreWindow, 0);
+            return 0;
+        case SC_KEYMENU:
+            // The window has no menu bar and draws no system menu: Alt alone
+            // (or Alt released after a shortcut such as Alt+Down, whose key
+            // the shortcut table took) would only trap the keys in an
+            // invisible menu. The frame menu has its own key, Alt+Space.
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+void OnTrayRetryTimer(HWND window) {
+    if (AppSettings.DispTrayIcon == 1 && AppSettings.TaskTray == 1) {
+        ++TrayRetryCount;
+        if (!AddTrayIcon(window, kProgramTitle) && TrayRetryCount < kTrayRetryLimit) {
+            return;
+        }
+    }
+    KillTimer(window, kTrayRetryTimer);
+}
+
+void OnArrowRepeatTimer(HWND window) {
+    const CategoryArrow arrow = BarMouse.pressedCategoryArrow;
+    if (arrow != CategoryArrow::None) {
+        ScrollCategoryBar(arrow == CategoryArrow::Right ? 1 : 0);
+    } else {
+        KillTimer(window, kArrowRepeatTimer);
+    }
+}
+
+// A child window under the cursor counts as another window.
+void OnHoverLeaveTimer(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) != window) {
+        KillTimer(window, kHoverLeaveTimer);
+        PostMessageA(window, WM_MOUSELEAVE, 0, 0);
+    }
+}
+
+LRESULT OnTimer(HWND window, WPARAM id) {
+    switch (id) {
+        case kTrayRetryTimer:
+            OnTrayRetryTimer(window);
+            break;
+        case kArrowRepeatTimer:
+            OnArrowRepeatTimer(window);
+            break;
+        case kHoverLeaveTimer:
+            OnHoverLeaveTimer(window);
+            break;
+        case kListWatchTimer:
+            if (!shutDown) {
+                TakeUpOutsideListChanges(window);
+            }
+            break;
+        case kIdleSaveTimer:
+            if (!shutDown) {
+                OnIdleSaveTimer(window);
+            }
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+// The tray icon's mouse; its right button opens the tray menu at the cursor.
+LRESULT OnTrayCallback(HWND window, WPARAM wParam, LPARAM lParam) {
+    switch (OnTrayNotify(window, wParam, lParam)) {
+        case TrayNotifyResult::OpenTrayMenu: {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ShowPopupMenu(window, cursor, -1, PopupMenuKind::Tray);
+            return 0;
+        }
+        case TrayNotifyResult::Handled:
+            return 0;
+        case TrayNotifyResult::Default:
+        default:
+            return DefWindowProcA(window, kTrayNotifyMessage, wParam, lParam);
+    }
+}
+
+// Explorer has (re)started: the icon comes back through the retry timer.
+LRESULT OnTaskbarCreated(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (AppSettings.DispTrayIcon == 1) {
+        TrayRetryCount = 0;
+        SetTimer(window, kTrayRetryTimer, kTrayRetryPeriod, nullptr);
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT OnChar(HWND window, WPARAM key) {
+    if (key == VK_ESCAPE && BarMouse.categoryDragActive) {
+        CancelCategoryDrag(window);
+    }
+    return 0;
+}
+
+LRESULT OnNcHitTest(HWND window, WPARAM wParam, LPARAM lParam) {
+    LRESULT standard = DefWindowProcA(window, WM_NCHITTEST, wParam, lParam);
+    return AppSettings.TaskTray == 1 ? FrameNcHitTest(window, lParam, standard) : standard;
+}
+
+LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage && message != 0) {
+        return OnTaskbarCreated(window, message, wParam, lParam);
+    }
+    const int x = GET_X_LPARAM(lParam);
+    const int y = GET_Y_LPARAM(lParam);
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate(window);
+        case WM_DESTROY:
+            return OnDestroy();
+        case WM_NCDESTROY:
+            if (MainFrameHandle == window) {
+                MainFrameHandle = nullptr;
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
+        case WM_SIZE:
+            return OnSize(window, lParam);
+        case WM_SETFOCUS:
+            return OnSetFocus();
+        case WM_GETTEXT:
+            return OnGetText(wParam, lParam);
+        case WM_PAINT:
+            return OnPaint(window);
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_CLOSE:
+            return OnClose(window);
+        case WM_QUERYENDSESSION:
+            return OnQueryEndSession(window);
+        case WM_ACTIVATE:
+            return OnActivate(window, wParam, lParam);
+        case WM_ENDSESSION:
+            return OnEndSession(window, wParam);
+        case WM_GETMINMAXINFO:
+            return OnGetMinMaxInfo(lParam);
+        case WM_CONTEXTMENU:
+            return OnContextMenu(window);
+        case WM_NCHITTEST:
+            return OnNcHitTest(window, wParam, lParam);
+        case WM_CHAR:
+            return OnChar(window, wParam);
+        case WM_COMMAND:
+            DispatchCommand(window, wParam);
+            return 0;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(window, wParam, lParam);
+        case WM_TIMER:
+            return OnTimer(window, wParam);
+        case WM_CTLCOLOREDIT:
+            return OnCtlColorEdit(wParam);
+        case WM_SETCURSOR:
+            return FrameSetCursor(window, wParam, lParam)
+                       ? TRUE
+                       : DefWindowProcA(window, message, wParam, lParam);
+        case WM_MOUSEMOVE:
+            OnFrameMouseMove(window, x, y);
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnFrameLButtonDown(window, x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            OnFrameLButtonUp(window, x, y);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            OnFrameLButtonDblClk(window, x, y);
+            return 0;
+        case WM_RBUTTONDOWN:
+            OnFrameRButtonDown(window, x, y);
+            return 0;
+        case WM_RBUTTONUP:
+            OnFrameRButtonUp(window, x, y);
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnFrameMouseWheel(window, wParam);
+            return 0;
+        case WM_MOUSELEAVE:
+            OnFrameMouseLeave(window);
+            return 0;
+        case WM_CAPTURECHANGED:
+            return 0;
+        case WM_HOTKEY:
+            OnHotKey(window, wParam);
+            return 0;
+        case kTrayNotifyMessage:
+            return OnTrayCallback(window, wParam, lParam);
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+ATOM RegisterMainFrameClass(HINSTANCE instance) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = MainFrameProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_LARGE));
+    wc.hIconSm = LoadSmallProgramIcon(instance, LR_SHARED);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = kMainFrameClass;
+    return RegisterClassExA(&wc);
+}
+
+LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may unwind into the system's code; a handler that ran out of
+    // memory refuses creation and otherwise leaves the message as done.
+    try {
+        return Dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        return message == WM_CREATE ? -1 : 0;
+    }
+}
+
+}  // namespace tessel

@@ -1,0 +1,31 @@
+#include "process/app_state_win.h"
+
+namespace tessel {
+
+LayoutSettings AppLayout;
+SystemSettings AppSettings;
+ListStore AppStore;
+ListHistory AppHistory;
+
+HINSTANCE AppInstance = nullptr;
+HWND MainFrameHandle = nullptr;
+std::wstring ExeDirectory;
+std::wstring DataDirectory;
+HACCEL AcceleratorHandle = nullptr;
+HACCEL ActiveAccelerators = nullptr;
+int WindowShown = 1;
+int ScreenWidth = 0;
+int ScreenHeight = 0;
+RECT WorkArea{};
+int rememberedImeOpen = 0;
+int dragThresholdX = 1;
+int dragThresholdY = 1;
+int wheelScrollLines = 3;
+
+void SealListStep() {
+    if (AppStore.history != nullptr) {
+        AppStore.history->Seal();
+    }
+}
+
+}  // namespace tessel

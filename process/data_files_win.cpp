@@ -1,0 +1,300 @@
+#include "process/data_files_win.h"
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "process/app_state_win.h"
+#include "process/wide_text_win.h"
+#include "storage/content_hash.h"
+#include "storage/file_handle_win.h"
+#include "storage/list_file_format.h"
+
+namespace tessel {
+
+namespace {
+
+constexpr const wchar_t* kListFileName = L"list.txt";
+constexpr const wchar_t* kSystemFileName = L"system.ini";
+constexpr const wchar_t* kLayoutFileName = L"layout.ini";
+// The height a window keeps at least while layout.ini is not read yet: the
+// default title bar.
+constexpr int kDefaultTitleBarHeight = 18;
+
+// Whether the store holds everything list.txt held. Until a read succeeds
+// (or finds no file) it does not, and the first write keeps the old file
+// under a backup name before it replaces it.
+bool listFileLoadedWhole = false;
+
+// list.txt as this program last read or wrote it: its entry and a
+// fingerprint of its bytes. Another program's version differs from it.
+struct KnownFile {
+    FileStamp stamp;
+    std::uint64_t hash = 0;
+};
+KnownFile knownList;
+// The last entry the watch looked at, so that a file it could not take up
+// is not read again until it changes again.
+FileStamp lastSeenStamp;
+// AppStore.changeCount when the store last matched list.txt.
+std::uint64_t savedChangeCount = 0;
+// The copy the last write made of another program's version, until taken.
+std::wstring changedCopy;
+
+std::wstring DataPath(const wchar_t* name) {
+    return DataDirectory + L"\\" + name;
+}
+
+// "list.txt.<kind>-YYYYMMDD-HHMMSS" beside the list, "-2", "-3"... added
+// when that name is taken; the name made, or empty when no copy could be.
+std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    char stamp[48];
+    const int length =
+        std::snprintf(stamp, sizeof stamp, ".%s-%04u%02u%02u-%02u%02u%02u", kind, now.wYear,
+                      now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond);
+    if (length <= 0 || static_cast<std::size_t>(length) >= sizeof stamp) {
+        return std::wstring();
+    }
+    // The suffix is ASCII: each byte is its own UTF-16 unit.
+    const std::wstring base = path + std::wstring(stamp, stamp + length);
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const std::wstring backup = attempt == 1 ? base : base + L"-" + std::to_wstring(attempt);
+        if (CopyFileW(path.c_str(), backup.c_str(), TRUE)) {
+            return backup;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            return std::wstring();
+        }
+    }
+    return std::wstring();
+}
+
+// Before a write replaces a list that was not read whole: keeps a copy of
+// it. false when it exists and no copy could be made; then nothing may be
+// written over it.
+bool KeepUnreadListFile(const std::wstring& path) {
+    if (listFileLoadedWhole) {
+        return true;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+            return false;
+        }
+    } else if (CopyToUnusedBackupName(path, "unread").empty()) {
+        return false;
+    }
+    listFileLoadedWhole = true;
+    return true;
+}
+
+// Before a write replaces a list that another program changed since this
+// one read or wrote it: keeps that version under a "changed" name. false
+// when it cannot be read to compare or cannot be copied; then nothing may
+// be written over it.
+bool KeepChangedListFile(const std::wstring& path) {
+    FileStamp stamp;
+    if (!ReadFileStamp(path, stamp)) {
+        return false;
+    }
+    if (!stamp.exists || stamp == knownList.stamp) {
+        return true;
+    }
+    std::string bytes;
+    switch (ReadWholeFile(path, bytes)) {
+        case FileReadResult::Missing:
+            return true;
+        case FileReadResult::Failed:
+            return false;
+        case FileReadResult::Read:
+            break;
+    }
+    if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
+        return true;  // only touched
+    }
+    changedCopy = CopyToUnusedBackupName(path, "changed");
+    return !changedCopy.empty();
+}
+
+// What the program now knows of list.txt: these bytes, just read or written.
+void RememberListFile(const std::wstring& path, std::string_view bytes) {
+    FileStamp stamp;
+    ReadFileStamp(path, stamp);
+    knownList = KnownFile{stamp, ContentHash(bytes)};
+    lastSeenStamp = stamp;
+    savedChangeCount = AppStore.changeCount;
+}
+
+// Measured as the bar draws it: through UTF-16.
+int TextWidth(HDC dc, std::string_view text) {
+    const std::wstring wide = WideFromCp932(text);
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) {
+        return 0;
+    }
+    return extent.cx;
+}
+
+}  // namespace
+
+int ReadSystemSettings() {
+    try {
+        std::string bytes;
+        if (ReadWholeFile(DataPath(kSystemFileName), bytes) != FileReadResult::Read) {
+            return 0;
+        }
+        ParseSystemSettings(bytes, AppSettings);
+        ClampPlacement(AppSettings, ScreenWidth, ScreenHeight, kDefaultTitleBarHeight);
+        rememberedImeOpen = AppSettings.StartIME;
+        AppStore.currentCategory = AppSettings.CategoryIndex;
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int WriteSystemSettings() {
+    try {
+        if (AppSettings.WindowMax == 0 && MainFrameHandle != nullptr &&
+            !IsIconic(MainFrameHandle)) {
+            RECT rect{};
+            if (GetWindowRect(MainFrameHandle, &rect)) {
+                AppSettings.NormalRect = PlacementRect{rect.left, rect.top, rect.right - rect.left,
+                                                       rect.bottom - rect.top};
+            }
+        }
+        AppSettings.CategoryIndex = AppStore.currentCategory;
+        return ReplaceFileContent(DataPath(kSystemFileName), FormatSystemSettings(AppSettings)) ? 1
+                                                                                                : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int ReadLayoutSettings() {
+    try {
+        std::string bytes;
+        if (ReadWholeFile(DataPath(kLayoutFileName), bytes) != FileReadResult::Read) {
+            return 0;
+        }
+        ParseLayoutSettings(bytes, AppLayout);
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int ReadListFile(HDC measureDc) {
+    listFileLoadedWhole = false;
+    knownList = KnownFile();
+    lastSeenStamp = FileStamp();
+    try {
+        const std::wstring path = DataPath(kListFileName);
+        std::string bytes;
+        switch (ReadWholeFile(path, bytes)) {
+            case FileReadResult::Missing:
+                // Nothing to lose, and nothing of the store is touched.
+                listFileLoadedWhole = true;
+                savedChangeCount = AppStore.changeCount;
+                return 1;
+            case FileReadResult::Failed:
+                return 0;
+            case FileReadResult::Read:
+                break;
+        }
+        const int result = ParseListFile(
+            bytes, AppStore, AppSettings.SeparatorLength, AppLayout.CategorySpace,
+            [measureDc](std::string_view name) { return TextWidth(measureDc, name); });
+        listFileLoadedWhole = result == 1;
+        if (listFileLoadedWhole) {
+            RememberListFile(path, bytes);
+        }
+        return result;
+    } catch (...) {
+        return 0;
+    }
+}
+
+int WriteListFile() {
+    try {
+        const std::wstring path = DataPath(kListFileName);
+        // The unread copy, when one is due, already keeps what is on disk.
+        const bool keptUnread = !listFileLoadedWhole;
+        if (!KeepUnreadListFile(path) || (!keptUnread && !KeepChangedListFile(path))) {
+            return 0;
+        }
+        const std::string bytes = FormatListFile(AppStore);
+        if (!ReplaceFileContent(path, bytes)) {
+            return 0;
+        }
+        RememberListFile(path, bytes);
+        return 1;
+    } catch (...) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return 0;
+    }
+}
+
+std::wstring ListFilePath() {
+    return DataPath(kListFileName);
+}
+
+bool ListChangesSaved() {
+    return AppStore.changeCount == savedChangeCount;
+}
+
+std::wstring TakeChangedListCopy() {
+    return std::exchange(changedCopy, std::wstring());
+}
+
+OutsideListChange TakeUpChangedListFile(HDC measureDc) {
+    try {
+        const std::wstring path = DataPath(kListFileName);
+        FileStamp stamp;
+        if (!ReadFileStamp(path, stamp) || stamp == lastSeenStamp) {
+            return OutsideListChange::None;
+        }
+        if (!stamp.exists) {
+            // Gone: nothing to show, and the next save writes it again.
+            lastSeenStamp = stamp;
+            return OutsideListChange::None;
+        }
+        std::string bytes;
+        if (ReadWholeFile(path, bytes) != FileReadResult::Read) {
+            return OutsideListChange::NotTakenUp;  // held while written: later
+        }
+        lastSeenStamp = stamp;
+        if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
+            knownList.stamp = stamp;  // only touched
+            return OutsideListChange::None;
+        }
+        ListStore fresh;
+        // The current category stays by position, clamped by the reader.
+        fresh.currentCategory = AppStore.currentCategory;
+        fresh.changeCount = AppStore.changeCount;
+        // Undo steps of the list held no longer apply.
+        fresh.history = AppStore.history;
+        if (ParseListFile(
+                bytes, fresh, AppSettings.SeparatorLength, AppLayout.CategorySpace,
+                [measureDc](std::string_view name) { return TextWidth(measureDc, name); }) != 1) {
+            // Not read whole: this program's list stays, and the next write
+            // keeps the file under the unread name first.
+            listFileLoadedWhole = false;
+            return OutsideListChange::NotTakenUp;
+        }
+        if (fresh.history != nullptr) {
+            fresh.history->Clear();
+        }
+        AppStore = std::move(fresh);
+        RememberListFile(path, bytes);
+        return OutsideListChange::TakenUp;
+    } catch (...) {
+        return OutsideListChange::NotTakenUp;
+    }
+}
+
+}  // namespace tessel

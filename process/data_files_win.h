@@ -1,0 +1,62 @@
+// The three data files in DataDirectory, read into and written from the
+// process-wide settings and store (process/app_state_win.h). Windows side: these
+// only open, size, read, write and replace files, by UTF-16 paths; the
+// formats are portable code and the files' bytes stay cp932.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tessel {
+
+// system.ini into AppSettings (placement clamped with the screen size);
+// 1 when read (also when empty), 0 when missing or unreadable.
+int ReadSystemSettings();
+// AppSettings (and AppStore.currentCategory as "CategoryIndex") into
+// system.ini, replacing it in one step; 1 on success, 0 on failure with the
+// old file left whole.
+int WriteSystemSettings();
+
+// layout.ini over AppLayout; 1 when read, 0 when missing or unreadable.
+int ReadLayoutSettings();
+
+// list.txt into the empty AppStore, with its bookkeeping. Category names are
+// measured with the font selected into measureDc (the category-bar font).
+// 1 on success (also when the file does not exist), 0 on failure. The caller
+// gives the main window the current category's name as its title.
+int ReadListFile(HDC measureDc);
+// AppStore into list.txt, replacing it in one step; 1 on success, 0 with the
+// old file left whole on failure.
+// When list.txt exists but was not read whole (ReadListFile answered 0, or
+// was never called), the first write first copies it to
+// "list.txt.unread-YYYYMMDD-HHMMSS" beside it; when that copy cannot be
+// made, nothing is written and the answer is 0.
+// When list.txt was read whole but another program has changed it since
+// this one last read or wrote it, the write first copies it to
+// "list.txt.changed-YYYYMMDD-HHMMSS" (TakeChangedListCopy names it); when
+// that copy cannot be made, nothing is written and the answer is 0. On a
+// failure the system's error code tells why.
+int WriteListFile();
+
+// The path of list.txt (UTF-16), for reports.
+std::wstring ListFilePath();
+// Whether AppStore holds what list.txt held when last read or written: no
+// change noted (AppStore.changeCount) since. Open edits are the caller's.
+bool ListChangesSaved();
+// The path of the copy the last write made of another program's version,
+// once; empty when it made none.
+std::wstring TakeChangedListCopy();
+
+enum class OutsideListChange {
+    None,        // list.txt is as this program last saw it
+    TakenUp,     // another program's version is now AppStore
+    NotTakenUp,  // it changed but could not be read whole (yet)
+};
+// For a moment when nothing is unsaved: when another program has changed
+// list.txt, reads it into AppStore in place of the list held. The current
+// category stays by position (clamped) and its first item is focused; the
+// caller brings the windows up to date.
+OutsideListChange TakeUpChangedListFile(HDC measureDc);
+
+}  // namespace tessel

@@ -1,0 +1,45 @@
+#include "process/wide_text_win.h"
+
+#include <windows.h>
+
+#include <climits>
+
+namespace tessel {
+
+std::wstring WideFromCp932(std::string_view text) {
+    // A lead byte without its second byte is no character.
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsDBCSLeadByteEx(kTextCodePage, static_cast<BYTE>(text[i])) && ++i == text.size()) {
+            text.remove_suffix(1);
+        }
+    }
+    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
+        return std::wstring();
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(kTextCodePage, 0, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return std::wstring();
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(kTextCodePage, 0, text.data(), size, &wide[0], length);
+    return wide;
+}
+
+std::string Cp932FromWide(std::wstring_view text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
+        return std::string();
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size,
+                                           nullptr, 0, "?", nullptr);
+    if (length <= 0) {
+        return std::string();
+    }
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, &bytes[0], length,
+                        "?", nullptr);
+    return bytes;
+}
+
+}  // namespace tessel
