@@ -273,6 +273,42 @@ void ParseIniFont(std::string_view value, FontSpec& font) {
     font.style = std::clamp(font.style, 0, 15);
 }
 
+std::string FormatLayoutSettings(const LayoutSettings& layout) {
+    std::string out;
+    const auto line = [&out](std::string_view key, const std::string& value) {
+        out.append(key).append("=").append(value).append("\r\n");
+    };
+    // RRGGBB, as the file writes a colour.
+    const auto rgb = [](Colour colour) {
+        constexpr char kDigits[] = "0123456789ABCDEF";
+        std::string text;
+        for (const unsigned shift : {0u, 8u, 16u}) {
+            const unsigned byte = (colour >> shift) & 0xFF;
+            text += kDigits[byte >> 4];
+            text += kDigits[byte & 0xF];
+        }
+        return text;
+    };
+    out += "[Layout]\r\n";
+    for (const NumberKey& key : kLayoutKeys) {
+        line(key.name, std::to_string(layout.*key.field));
+    }
+    out += "[Font]\r\n";
+    for (const FontKey& key : kFontKeys) {
+        const FontSpec& font = layout.*key.field;
+        line(key.name,
+             font.face + "," + std::to_string(font.size) + "," + std::to_string(font.style));
+    }
+    out += "[Color]\r\n";
+    for (const ColourKey& key : kColourKeys) {
+        line(key.name, rgb(layout.*key.field));
+    }
+    line("ScrollBack", rgb(layout.ScrollTrackBack));
+    line("ScrollBorder", rgb(layout.ScrollBorder[0]));
+    line("ScrollSliderBorder", rgb(layout.ScrollSliderBorder[0]));
+    return out;
+}
+
 std::int32_t AtLeastOne(std::int32_t value) {
     return std::max(value, 1);
 }

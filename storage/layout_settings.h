@@ -111,6 +111,12 @@ Colour ParseIniColour(std::string_view value);
 // Applies "face,size,style" to font; an empty value changes nothing.
 void ParseIniFont(std::string_view value, FontSpec& font);
 
+// A layout.ini (cp932, CR LF) that sets every key to the value held in
+// layout, section by section; a key that fills several fields takes the
+// first. The program never writes the file: this is what the user's guide
+// lists, and ParseLayoutSettings reads it back to the same values.
+std::string FormatLayoutSettings(const LayoutSettings& layout);
+
 // [Layout] values are stored as read, 0 and below included (and as large as
 // the file says). Code that uses them must not trust them:
 //  - a divisor (ListLineHeight for rows per page and scroll steps, the

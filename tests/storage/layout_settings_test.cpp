@@ -157,6 +157,29 @@ TEST(LayoutFileTest, NumberSyntax) {
     EXPECT_EQ(ParseIniNumber("-99999999999999999999"), INT_MIN);
 }
 
+// What FormatLayoutSettings writes, the reader takes back field for field,
+// the keys with several fields included; colours as RRGGBB.
+TEST(LayoutFileTest, FormattedFileReadsBackTheSame) {
+    const LayoutSettings changed = Parsed(
+        "[Layout]\r\nWindowBorder=7\r\nListLineHeight=-3\r\n"
+        "[Font]\r\nList=Arial,15,2\r\n"
+        "[Color]\r\nWindowBorder=010203\r\nScrollBack=A0B0C0\r\nScrollSliderBorder=0F1E2D\r\n");
+    const std::string text = FormatLayoutSettings(changed);
+    EXPECT_NE(text.find("[Layout]\r\nDispSystemIcon=1\r\nWindowBorder=7\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nList=Arial,15,2\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Color]\r\nWindowBack=FFFFFF\r\nWindowBorder=010203\r\n"),
+              std::string::npos);
+    LayoutSettings read;  // colours 0, faces empty
+    ParseLayoutSettings(text, read);
+    EXPECT_EQ(read.ListLineHeight, -3);
+    EXPECT_EQ(read.listFont.face, "Arial");
+    EXPECT_EQ(read.titleFont.face, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(read.WindowBorderColour, MakeColour(1, 2, 3));
+    EXPECT_EQ(read.ScrollButtonBack, MakeColour(0xA0, 0xB0, 0xC0));
+    EXPECT_EQ(read.ScrollSliderBorder[3], MakeColour(0x0F, 0x1E, 0x2D));
+    EXPECT_EQ(FormatLayoutSettings(read), text);
+}
+
 // Sizes of 0 or below are stored as read; whatever divides or sizes with
 // them goes through these guards.
 TEST(LayoutGuardTest, DivisorsAndSizesNeverBelowOne) {
