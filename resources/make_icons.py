@@ -9,15 +9,24 @@ first two ticked in green, the last one an empty box, each followed by a
 grey line of "text".
 
 The 16 x 16 image is drawn pixel by pixel from the map below, because a
-shape scaled down to 16 pixels turns to mush; the 32 x 32 image is the
-same picture drawn from rectangles on whole pixels, its strokes two pixels
-thick.
+shape scaled down to 16 pixels turns to mush. Every other size is one
+design of rectangles on a 32 x 32 grid, each edge taken to the nearest whole
+pixel of the size and every rectangle kept at least one pixel wide: at 32
+it is the picture with strokes two pixels thick, at 256 the same at eight
+times the size.
 
-app_large.ico (group 101): 32 x 32 at 24 bits and 16 x 16 at 32 bits.
-app_small.ico (group 102): 16 x 16 at 32 bits.
+Windows asks for the sizes of its DPI: the small icon is 16, 20, 24 and 32
+pixels at 96, 120, 144 and 192 DPI, the large one 32, 40, 48 and 64 (256
+for the biggest views of Explorer, stored as PNG as Windows Vista and
+later read it).
+
+app_large.ico (group 101): 32 x 32 at 24 bits, 16 x 16, 40, 48, 64 and 256
+at 32 bits.
+app_small.ico (group 102): 16 x 16, 20, 24 and 32 at 32 bits.
 """
 import struct
 import sys
+import zlib
 
 COLOURS = {
     '.': None,                  # transparent
@@ -64,13 +73,19 @@ def colour_of(key):
     return (0, 0, 0, 0) if colour is None else colour + (255,)
 
 
-def large():
-    """The 32 x 32 image as rows of (r, g, b, a), top to bottom."""
-    px = [[colour_of('.')] * 32 for _ in range(32)]
+def design(size):
+    """The picture at size x size pixels, as rows of (r, g, b, a), top to
+    bottom: the rectangles of a 32 x 32 design, scaled."""
+    px = [[colour_of('.')] * size for _ in range(size)]
 
-    def fill(x0, y0, x1, y1, key):  # inclusive corners
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
+    def edge(v):
+        return int(v * size / 32 + 0.5)
+
+    def fill(x0, y0, x1, y1, key):  # inclusive corners on the 32 grid
+        left, top = edge(x0), edge(y0)
+        right, bottom = max(edge(x1 + 1), left + 1), max(edge(y1 + 1), top + 1)
+        for y in range(top, min(bottom, size)):
+            for x in range(left, min(right, size)):
                 px[y][x] = colour_of(key)
 
     def frame(x0, y0, x1, y1, key):
@@ -99,6 +114,11 @@ def large():
     return px
 
 
+def picture(size):
+    """The image of one size: the hand-drawn map at 16, the design otherwise."""
+    return small() if size == 16 else design(size)
+
+
 def dib(px, bits):
     size = len(px)
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits, 0, 0, 0, 0, 0, 0)
@@ -124,14 +144,29 @@ def dib(px, bits):
     return header + b''.join(rows) + b''.join(mask)
 
 
+def png(px):
+    """A 32-bit PNG of the image, as icons of 256 pixels are stored."""
+    size = len(px)
+    raw = b''.join(b'\0' + bytes(c for pixel in row for c in pixel) for row in px)
+
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
 def ico(images):
     out = struct.pack('<HHH', 0, 1, len(images))
     offset = 6 + 16 * len(images)
     blobs = []
     for px, bits in images:
         size = len(px)
-        blob = dib(px, bits)
-        out += struct.pack('<BBBBHHII', size, size, 0, 0, 1, bits, len(blob), offset)
+        blob = png(px) if size >= 256 else dib(px, bits)
+        side = size if size < 256 else 0  # 0 stands for 256
+        out += struct.pack('<BBBBHHII', side, side, 0, 0, 1, bits, len(blob), offset)
         offset += len(blob)
         blobs.append(blob)
     return out + b''.join(blobs)
@@ -140,9 +175,9 @@ def ico(images):
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else '.'
     with open(f'{folder}/app_large.ico', 'wb') as f:
-        f.write(ico([(large(), 24), (small(), 32)]))
+        f.write(ico([(picture(32), 24)] + [(picture(n), 32) for n in (16, 40, 48, 64, 256)]))
     with open(f'{folder}/app_small.ico', 'wb') as f:
-        f.write(ico([(small(), 32)]))
+        f.write(ico([(picture(n), 32) for n in (16, 20, 24, 32)]))
 
 
 if __name__ == '__main__':
