@@ -63,12 +63,12 @@ StartWindowPlan PlanStartWindow(int showCommand, SystemSettings& settings, int& 
     return plan;
 }
 
-PlacementRect CentredFallbackPlacement(const WorkAreaRect& workArea) {
+PlacementRect CentredFallbackPlacement(const WorkAreaRect& workArea, DpiScale scale) {
     PlacementRect placement;
-    placement.x = (workArea.right - kFallbackWidth) / 2;
-    placement.y = (workArea.bottom - kFallbackHeight) / 2;
-    placement.width = kFallbackWidth;
-    placement.height = kFallbackHeight;
+    placement.width = scale(kFallbackWidth);
+    placement.height = scale(kFallbackHeight);
+    placement.x = (workArea.right - placement.width) / 2;
+    placement.y = (workArea.bottom - placement.height) / 2;
     return placement;
 }
 

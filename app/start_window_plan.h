@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "process/dpi_scale.h"
 #include "storage/system_settings.h"
 
 namespace tessel {
@@ -53,8 +54,9 @@ struct StartWindowPlan {
 StartWindowPlan PlanStartWindow(int showCommand, SystemSettings& settings, int& windowShown,
                                 const WorkAreaRect& workArea);
 
-// The placement used when system.ini could not be read: 400 x 300, at
-// ((right - 400) / 2, (bottom - 300) / 2) of the work area.
-PlacementRect CentredFallbackPlacement(const WorkAreaRect& workArea);
+// The placement used when system.ini could not be read: 400 x 300 (at 96
+// DPI; in pixels of the work area's DPI), at ((right - 400) / 2, (bottom -
+// 300) / 2) of the work area.
+PlacementRect CentredFallbackPlacement(const WorkAreaRect& workArea, DpiScale scale = DpiScale());
 
 }  // namespace tessel

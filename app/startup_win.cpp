@@ -13,6 +13,7 @@
 #include "process/exe_directory.h"
 #include "process/program_title.h"
 #include "process/wide_text_win.h"
+#include "process/window_dpi_win.h"
 #include "scrollbar/scroll_bar_pane_win.h"
 #include "shell/accelerators_win.h"
 #include "shell/command_ids.h"
@@ -90,6 +91,8 @@ bool EnsureDataDirectory() {
 
 void InitialiseProcessState(HINSTANCE instance) {
     SetSystemDefaults(AppSettings);
+    // The defaults are the file's sizes: 96 DPI until a window says otherwise.
+    AppDpi = kBaseDpi;
     SetLayoutDefaults(AppLayout);
     AppInstance = instance;
 
@@ -99,8 +102,8 @@ void InitialiseProcessState(HINSTANCE instance) {
     ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
     WorkArea = QueryWorkArea();
-    dragThresholdX = std::max(GetSystemMetrics(SM_CXDRAG), 1);
-    dragThresholdY = std::max(GetSystemMetrics(SM_CYDRAG), 1);
+    dragThresholdX = std::max(SystemMetricAtBaseDpi(SM_CXDRAG), 1);
+    dragThresholdY = std::max(SystemMetricAtBaseDpi(SM_CYDRAG), 1);
     UINT lines = 0;
     if (SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) {
         // "One page per notch" comes as a huge value; it counts as one line.
@@ -140,7 +143,9 @@ int LoadSettings() {
     }
     SetColourDefaults(AppLayout);
     if (!ReadSystemSettings()) {
-        PlacementRect centred = CentredFallbackPlacement(ToWorkArea(QueryWorkArea()));
+        // The work area is the primary monitor's, in its pixels.
+        PlacementRect centred =
+            CentredFallbackPlacement(ToWorkArea(QueryWorkArea()), DpiScale(PrimaryMonitorDpi()));
         AppSettings.WindowX = centred.x;
         AppSettings.WindowY = centred.y;
         AppSettings.WindowWidth = centred.width;

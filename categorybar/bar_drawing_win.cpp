@@ -8,10 +8,15 @@
 namespace tessel {
 namespace {
 
-void DrawSegments(HDC dc, Colour colour, const std::vector<Segment>& segments) {
-    for (const Segment& s : segments) {
-        DrawLine(dc, colour, s.x1, s.y1, s.x2, s.y2);
-    }
+DpiScale ScaleOf(const BarScene& scene) {
+    return scene.strip.scale;
+}
+
+// A glyph designed at 96 DPI, drawn at the scene's DPI with its top-left at
+// `at`.
+void DrawGlyph(HDC dc, Colour colour, const std::vector<Segment>& design, PixelPoint at,
+               DpiScale scale) {
+    FillBoxes(dc, colour, GlyphBoxes(design, scale), at.x, at.y);
 }
 
 // Gradient rows from first to last as lines from x = left to x = right - 1;
@@ -44,16 +49,17 @@ void PaintBackground(HDC dc, const BarScene& scene, int parts) {
 
 void PaintTitleBar(HDC dc, const BarScene& scene, const BarFonts& fonts) {
     const LayoutSettings& layout = *scene.layout;
+    const DpiScale scale = ScaleOf(scene);
     Colour glyph = scene.closePressed ? layout.ButtonDown : layout.ButtonUp;
-    DrawSegments(dc, glyph, CloseGlyph(CloseGlyphOrigin(layout, scene.width)));
+    DrawGlyph(dc, glyph, CloseGlyph({0, 0}), CloseGlyphOrigin(layout, scene.width, scale), scale);
 
     if (layout.DispSystemIcon == 1 && scene.icon != nullptr) {
-        PixelPoint at = TitleIconOrigin(layout);
-        DrawIconEx(dc, at.x, at.y, scene.icon, kTitleIconSize, kTitleIconSize, 0, nullptr,
-                   DI_NORMAL);
+        PixelPoint at = TitleIconOrigin(layout, scale);
+        const int size = scale(kTitleIconSize);
+        DrawIconEx(dc, at.x, at.y, scene.icon, size, size, 0, nullptr, DI_NORMAL);
     }
 
-    PixelPoint text = TitleTextOrigin(layout);
+    PixelPoint text = TitleTextOrigin(layout, scale);
     {
         SelectedObject font(dc, fonts.title);
         SetTextColor(dc, layout.TitleText);
@@ -61,9 +67,10 @@ void PaintTitleBar(HDC dc, const BarScene& scene, const BarFonts& fonts) {
     }
 
     if (scene.gradient) {
-        DrawLine(dc, layout.TitleBorder, 0, 0, scene.width + 1, 0);
+        FillBox(dc, layout.TitleBorder, 0, 0, scene.width + 1, scale.Line());
     } else {
-        DrawRectOutline(dc, layout.TitleBorder, 0, 0, scene.width, layout.TitleBarHeight);
+        DrawFrameOutline(dc, layout.TitleBorder, 0, 0, scene.width, layout.TitleBarHeight,
+                         scale.Line());
     }
 }
 
@@ -95,25 +102,25 @@ void PaintTabs(HDC dc, const BarScene& scene, const BarFonts& fonts,
 
 void PaintArrows(HDC dc, const BarScene& scene) {
     const LayoutSettings& layout = *scene.layout;
-    const std::int32_t a = scene.width - kArrowAreaWidth;
+    const DpiScale scale = ScaleOf(scene);
+    const std::int32_t areaWidth = ArrowAreaWidth(scene.strip);
+    const std::int32_t a = scene.width - areaWidth;
     const std::int32_t barTop = layout.TitleBarHeight;
     // The arrow area is painted afresh, covering tab text that ran into it.
     if (scene.gradient) {
         PaintGradientRows(dc, scene, barTop, barTop + layout.CategoryHeight - 1, a,
                           scene.width - 1);
     } else {
-        FillBox(dc, layout.WindowBack, a, barTop, kArrowAreaWidth, layout.CategoryHeight);
+        FillBox(dc, layout.WindowBack, a, barTop, areaWidth, layout.CategoryHeight);
     }
-    const std::int32_t t = ArrowGlyphTop(layout);
+    const PixelPoint at{a, ArrowGlyphTop(layout, scale)};
     const std::int32_t scroll = scene.strip.scrollIndex;
     const std::int64_t maxScroll =
         std::int64_t{scene.strip.totalTabWidth} - VisibleStripWidth(scene.strip);
-    DrawSegments(dc,
-                 scene.pressedArrow == CategoryArrow::Left ? layout.ButtonDown : layout.ButtonUp,
-                 LeftArrowGlyph(a, t, scroll > 0));
-    DrawSegments(dc,
-                 scene.pressedArrow == CategoryArrow::Right ? layout.ButtonDown : layout.ButtonUp,
-                 RightArrowGlyph(a, t, scroll != maxScroll));
+    DrawGlyph(dc, scene.pressedArrow == CategoryArrow::Left ? layout.ButtonDown : layout.ButtonUp,
+              LeftArrowGlyph(0, 0, scroll > 0), at, scale);
+    DrawGlyph(dc, scene.pressedArrow == CategoryArrow::Right ? layout.ButtonDown : layout.ButtonUp,
+              RightArrowGlyph(0, 0, scroll != maxScroll), at, scale);
 }
 
 void PaintCategoryBar(HDC dc, const BarScene& scene, const BarFonts& fonts) {
@@ -128,32 +135,36 @@ void PaintCategoryBar(HDC dc, const BarScene& scene, const BarFonts& fonts) {
     if (ArrowsShown(placement, scene.strip.scrollIndex)) {
         PaintArrows(dc, scene);
     }
+    const std::int32_t line = ScaleOf(scene).Line();
     if (scene.dragActive) {
-        std::int32_t l = DropMarkerX(placement, scene.dropIndex, scene.width);
-        DrawLine(dc, layout.DragLine, l - 1, barTop, l - 1, barTop + layout.CategoryHeight);
-        DrawLine(dc, layout.DragLine, l, barTop, l, barTop + layout.CategoryHeight);
+        // Two lines side by side, the left one ending at l.
+        std::int32_t l = DropMarkerX(placement, scene.dropIndex, scene.width, line);
+        FillBox(dc, layout.DragLine, l - line, barTop, 2 * line, layout.CategoryHeight);
     }
     if (layout.BoundaryHeight > 0) {
         std::int32_t y = BoundaryLineY(layout);
-        DrawLine(dc, layout.CategoryBorder, layout.WindowBorderWidth, y,
-                 scene.width - layout.WindowBorderWidth, y);
+        FillBox(dc, layout.CategoryBorder, layout.WindowBorderWidth, y,
+                scene.width - 2 * layout.WindowBorderWidth, line);
     }
 }
 
 void PaintSideEdges(HDC dc, const BarScene& scene, int parts) {
     const LayoutSettings& layout = *scene.layout;
+    const std::int32_t line = ScaleOf(scene).Line();
     if (scene.gradient) {
         const std::int32_t rows = std::min(SideEdgeRows(layout), scene.height);
         for (std::int32_t j = 0; j < rows; ++j) {
             Colour colour = SideEdgeColour(layout, j);
-            SetPixelV(dc, 0, j, colour);
-            SetPixelV(dc, scene.width - 1, j, colour);
+            for (std::int32_t k = 0; k < line; ++k) {
+                SetPixelV(dc, k, j, colour);
+                SetPixelV(dc, scene.width - 1 - k, j, colour);
+            }
         }
     } else if (parts & kBarCategory) {
         const std::int32_t top = layout.TitleBarHeight;
-        const std::int32_t bottom = top + layout.CategoryHeight + 1;
-        DrawLine(dc, layout.WindowBorderColour, 0, top, 0, bottom);
-        DrawLine(dc, layout.WindowBorderColour, scene.width - 1, top, scene.width - 1, bottom);
+        const std::int32_t height = layout.CategoryHeight + 1;
+        FillBox(dc, layout.WindowBorderColour, 0, top, line, height);
+        FillBox(dc, layout.WindowBorderColour, scene.width - line, top, line, height);
     }
 }
 
@@ -174,13 +185,14 @@ void PaintFrame(HDC dc, const BarScene& scene, const BarFonts& fonts) {
     const LayoutSettings& layout = *scene.layout;
     const std::int32_t w = scene.width;
     const std::int32_t h = scene.height;
+    const std::int32_t line = ScaleOf(scene).Line();
     FillBox(dc, layout.WindowBack, 0, 0, w, h);
-    DrawLine(dc, layout.WindowBorderColour, 0, 0, 0, h - 1);
-    DrawLine(dc, layout.WindowBorderColour, w - 1, 0, w - 1, h - 1);
+    FillBox(dc, layout.WindowBorderColour, 0, 0, line, h - 1);
+    FillBox(dc, layout.WindowBorderColour, w - line, 0, line, h - 1);
     PaintBars(dc, scene, fonts, kBarBoth);
     // A window no taller than its solid title bar is closed by that bar's outline.
     if (scene.gradient || h > layout.TitleBarHeight) {
-        DrawLine(dc, layout.WindowBorderColour, 0, h - 1, w, h - 1);
+        FillBox(dc, layout.WindowBorderColour, 0, h - line, w, line);
     }
 }
 

@@ -28,7 +28,7 @@ struct BarScene {
     std::int32_t width = 0;             // W
     std::int32_t height = 0;            // H
     bool gradient = true;               // TitleGradient
-    CategoryStrip strip;                // tabs, scroll index, bar shown (strip.barShown)
+    CategoryStrip strip;                // tabs, scroll index, bar shown, the DPI's scale
     std::vector<std::string> tabNames;  // in store order, as many as strip.tabWidths
     int currentCategory = -1;
     int hoverCategory = -1;
@@ -39,6 +39,9 @@ struct BarScene {
     std::string title;
     HICON icon = nullptr;  // the small icon; none is simply not drawn
 };
+
+// Every size comes from the layout (already at the window's DPI) and the
+// strip's scale: the fixed sizes, the glyphs and the width of every line.
 
 // The whole frame: background, the frame lines and both bars.
 void PaintFrame(HDC dc, const BarScene& scene, const BarFonts& fonts);

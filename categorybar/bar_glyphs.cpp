@@ -13,11 +13,13 @@ std::int32_t Narrow(std::int64_t value) {
 
 }  // namespace
 
-PixelPoint CloseGlyphOrigin(const LayoutSettings& layout, std::int32_t windowWidth) {
+PixelPoint CloseGlyphOrigin(const LayoutSettings& layout, std::int32_t windowWidth,
+                            DpiScale scale) {
     std::int64_t size = layout.CloseButtonSize;
+    std::int64_t glyph = scale(kCloseGlyphSize);
     std::int64_t x =
-        std::int64_t{windowWidth} - layout.CloseButtonMarginRight - size + (size - 16) / 2;
-    std::int64_t y = std::int64_t{layout.CloseButtonMarginTop} + (size - 16) / 2;
+        std::int64_t{windowWidth} - layout.CloseButtonMarginRight - size + (size - glyph) / 2;
+    std::int64_t y = std::int64_t{layout.CloseButtonMarginTop} + (size - glyph) / 2;
     return {Narrow(x), Narrow(y)};
 }
 
@@ -31,13 +33,16 @@ std::vector<Segment> CloseGlyph(PixelPoint o) {
     };
 }
 
-PixelPoint TitleIconOrigin(const LayoutSettings& layout) {
-    return {kTitleIconX, (layout.TitleBarHeight - kTitleIconSize) / 2};
+PixelPoint TitleIconOrigin(const LayoutSettings& layout, DpiScale scale) {
+    // Centred, and moved down by what the title bar's top line gains in
+    // width, so that a line thicker than a pixel does not cut into it.
+    const std::int64_t centred = (std::int64_t{layout.TitleBarHeight} - scale(kTitleIconSize)) / 2;
+    return {scale(kTitleIconX), Narrow(centred + scale.Line() - 1)};
 }
 
-PixelPoint TitleTextOrigin(const LayoutSettings& layout) {
-    std::int32_t x = layout.DispSystemIcon == 1 ? 22 : 6;
-    std::int64_t y = (std::int64_t{layout.TitleBarHeight} - layout.titleFont.size) / 2 + 1;
+PixelPoint TitleTextOrigin(const LayoutSettings& layout, DpiScale scale) {
+    std::int32_t x = scale(layout.DispSystemIcon == 1 ? 22 : 6);
+    std::int64_t y = (std::int64_t{layout.TitleBarHeight} - layout.titleFont.size) / 2 + scale(1);
     return {x, Narrow(y)};
 }
 
@@ -46,9 +51,9 @@ std::int32_t TabTextTop(const LayoutSettings& layout) {
                   (std::int64_t{layout.CategoryHeight} - layout.categoryFont.size) / 2);
 }
 
-std::int32_t ArrowGlyphTop(const LayoutSettings& layout) {
+std::int32_t ArrowGlyphTop(const LayoutSettings& layout, DpiScale scale) {
     return Narrow(std::int64_t{layout.TitleBarHeight} +
-                  (std::int64_t{layout.CategoryHeight} - 12) / 2);
+                  (std::int64_t{layout.CategoryHeight} - scale(kArrowGlyphHeight)) / 2);
 }
 
 std::vector<Segment> LeftArrowGlyph(std::int32_t a, std::int32_t t, bool filled) {

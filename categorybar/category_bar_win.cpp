@@ -29,6 +29,17 @@ std::int32_t MeasureCategoryName(const std::string& name) {
     return OffscreenDc() != nullptr ? TextWidth932(OffscreenDc(), name) : 0;
 }
 
+void RemeasureCategoryNames() {
+    // Without an image there is no font to measure with: the widths stay.
+    const int count = OffscreenDc() != nullptr ? AppStore.CountCategories() : 0;
+    CategoryInfo info;
+    for (int i = 0; i < count && AppStore.GetCategory(i, info); ++i) {
+        // The name stays as it is; only its width is new.
+        AppStore.RenameCategory(i, info.name, MeasureCategoryName(info.name));
+    }
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+}
+
 CategoryStrip CurrentCategoryStrip() {
     CategoryStrip strip;
     const int count = AppStore.CountCategories();
@@ -44,6 +55,7 @@ CategoryStrip CurrentCategoryStrip() {
     strip.barHeight = AppLayout.CategoryHeight;
     strip.barShown = AppSettings.DispCategory == 1;
     strip.scrollIndex = AppSettings.ScrollIndex;
+    strip.scale = AppScale();
     return strip;
 }
 
@@ -67,6 +79,7 @@ BarScene CurrentBarScene() {
     scene.strip.barHeight = AppLayout.CategoryHeight;
     scene.strip.barShown = AppSettings.DispCategory == 1;
     scene.strip.scrollIndex = AppSettings.ScrollIndex;
+    scene.strip.scale = AppScale();
     scene.currentCategory = AppStore.currentCategory;
     scene.hoverCategory = BarMouse.hoverCategory;
     scene.pressedArrow = BarMouse.pressedCategoryArrow;

@@ -30,6 +30,11 @@ void InvalidateFrame();
 // image.
 std::int32_t MeasureCategoryName(const std::string& name);
 
+// Measures every category name again in the bar's font (without an image
+// the widths stay) and sums the tab widths afresh: after the DPI changed,
+// and after undo brought back names measured at another one.
+void RemeasureCategoryNames();
+
 // Sets the window text (cut to 255 bytes at a character), redraws the title
 // bar and invalidates the window.
 void SetTitleText(std::string_view text);

@@ -32,13 +32,14 @@ RenameState rename;
 RECT RenameBoxRect() {
     RECT client{};
     GetClientRect(MainFrameHandle, &client);
-    const PixelPoint origin = TitleTextOrigin(AppLayout);
+    const DpiScale scale = AppScale();
+    const PixelPoint origin = TitleTextOrigin(AppLayout, scale);
     const int right =
-        client.right - AppLayout.CloseButtonMarginRight - AppLayout.CloseButtonSize - 1;
+        client.right - AppLayout.CloseButtonMarginRight - AppLayout.CloseButtonSize - scale(1);
     // A window narrower than the title's margins gets an empty box, not a
     // negative width.
     return RECT{origin.x, origin.y, right > origin.x ? right : origin.x,
-                origin.y + AppLayout.titleFont.size + 1};
+                origin.y + AppLayout.titleFont.size + scale(1)};
 }
 
 HWND CreateRenameBox(const std::string& name) {

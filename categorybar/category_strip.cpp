@@ -14,7 +14,7 @@ std::int32_t Narrow(Wide value) {
 }
 
 Wide Visible(const CategoryStrip& strip) {
-    return Wide{strip.windowWidth} - kArrowAreaWidth - strip.marginLeft;
+    return Wide{strip.windowWidth} - ArrowAreaWidth(strip) - strip.marginLeft;
 }
 
 Wide MaxScroll(const CategoryStrip& strip) {
@@ -44,6 +44,14 @@ int TabAt(const CategoryStrip& strip, Wide p, Wide& start) {
 
 }  // namespace
 
+std::int32_t ArrowAreaWidth(const CategoryStrip& strip) {
+    return strip.scale(kArrowAreaWidth);
+}
+
+std::int32_t ScrollStep(const CategoryStrip& strip) {
+    return strip.scale(kCategoryScrollStep);
+}
+
 std::int32_t TabWidth(std::int32_t nameWidth, std::int32_t categorySpace) {
     return Narrow(Wide{nameWidth} + 2 * Wide{categorySpace});
 }
@@ -60,10 +68,10 @@ std::int32_t ScrollStripStep(const CategoryStrip& strip, bool toRight) {
     Wide scroll = strip.scrollIndex;
     if (toRight) {
         if (strip.totalTabWidth > Visible(strip)) {
-            scroll = std::min(scroll + kCategoryScrollStep, MaxScroll(strip));
+            scroll = std::min(scroll + ScrollStep(strip), MaxScroll(strip));
         }
     } else {
-        scroll = std::max<Wide>(scroll - kCategoryScrollStep, 0);
+        scroll = std::max<Wide>(scroll - ScrollStep(strip), 0);
     }
     return Narrow(scroll);
 }
@@ -79,10 +87,11 @@ std::int32_t EnsureTabVisible(const CategoryStrip& strip, int current, bool adju
             s += strip.tabWidths[static_cast<std::size_t>(i)];
         }
         Wide w = strip.tabWidths[static_cast<std::size_t>(current)];
+        const Wide margin = strip.scale(kTabRevealMargin);
         if (s < scroll) {
-            scroll = s - kTabRevealMargin;
+            scroll = s - margin;
         } else if (Visible(strip) + scroll < s + w) {
-            scroll = s + w - Visible(strip) + kTabRevealMargin;
+            scroll = s + w - Visible(strip) + margin;
         }
         scroll = std::max<Wide>(scroll, 0);
     }
@@ -94,7 +103,7 @@ std::int32_t EnsureTabVisible(const CategoryStrip& strip, int current, bool adju
 
 int HitTestTab(const CategoryStrip& strip, std::int32_t x, std::int32_t y) {
     if (!strip.barShown || strip.tabWidths.empty() || x < 0 ||
-        Wide{x} >= Wide{strip.windowWidth} - kArrowAreaWidth || y < strip.barTop ||
+        Wide{x} >= Wide{strip.windowWidth} - ArrowAreaWidth(strip) || y < strip.barTop ||
         Wide{y} >= Wide{strip.barTop} + strip.barHeight) {
         return -1;
     }
@@ -106,7 +115,7 @@ int DropScrollDirection(const CategoryStrip& strip, std::int32_t x) {
     if (x < strip.marginLeft) {
         return -1;
     }
-    if (Wide{x} >= Wide{strip.windowWidth} - kArrowAreaWidth) {
+    if (Wide{x} >= Wide{strip.windowWidth} - ArrowAreaWidth(strip)) {
         return 1;
     }
     return 0;
@@ -125,7 +134,7 @@ int DropIndexAt(const CategoryStrip& strip, std::int32_t x) {
 
 TabPlacement PlaceTabs(const CategoryStrip& strip) {
     TabPlacement placement;
-    const Wide arrowLeft = Wide{strip.windowWidth} - kArrowAreaWidth;
+    const Wide arrowLeft = Wide{strip.windowWidth} - ArrowAreaWidth(strip);
     Wide s = 0;
     std::size_t first = 0;
     while (first < strip.tabWidths.size() && s + strip.tabWidths[first] < strip.scrollIndex) {
@@ -150,7 +159,8 @@ bool ArrowsShown(const TabPlacement& placement, std::int32_t scrollIndex) {
     return placement.overflowing || scrollIndex > 0;
 }
 
-std::int32_t DropMarkerX(const TabPlacement& placement, int dropIndex, std::int32_t windowWidth) {
+std::int32_t DropMarkerX(const TabPlacement& placement, int dropIndex, std::int32_t windowWidth,
+                         std::int32_t lineWidth) {
     std::int32_t x = placement.endX;
     for (const PlacedTab& tab : placement.tabs) {
         if (tab.index == dropIndex) {
@@ -159,10 +169,10 @@ std::int32_t DropMarkerX(const TabPlacement& placement, int dropIndex, std::int3
         }
     }
     if (x == 0) {
-        return 1;
+        return lineWidth;
     }
     if (x == windowWidth) {
-        return windowWidth - 1;
+        return windowWidth - lineWidth;
     }
     return x;
 }

@@ -10,8 +10,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "process/dpi_scale.h"
+
 namespace tessel {
 
+// 96-DPI sizes, scaled by the strip's DPI wherever they are used.
 // Width of the two arrow buttons at the right end of the category bar.
 inline constexpr std::int32_t kArrowAreaWidth = 28;
 // One scroll step of the strip.
@@ -28,7 +31,12 @@ struct CategoryStrip {
     std::int32_t barHeight = 0;           // CategoryHeight
     bool barShown = true;                 // DispCategory
     std::int32_t scrollIndex = 0;         // ScrollIndex
+    DpiScale scale;                       // the window's DPI (the fixed sizes above)
 };
+
+// The arrow area's width and the scroll step at the strip's DPI.
+std::int32_t ArrowAreaWidth(const CategoryStrip& strip);
+std::int32_t ScrollStep(const CategoryStrip& strip);
 
 std::int32_t TabWidth(std::int32_t nameWidth, std::int32_t categorySpace);
 
@@ -77,9 +85,10 @@ struct TabPlacement {
 TabPlacement PlaceTabs(const CategoryStrip& strip);
 // The arrow buttons show when the strip overflows or is scrolled at all.
 bool ArrowsShown(const TabPlacement& placement, std::int32_t scrollIndex);
-// x of the right-hand column of the two-pixel drop marker: the left edge of
-// drawn tab dropIndex, or endX when it is not drawn; kept off the window's
-// outer columns.
-std::int32_t DropMarkerX(const TabPlacement& placement, int dropIndex, std::int32_t windowWidth);
+// x of the right-hand line of the drop marker, two lines of lineWidth side by
+// side: the left edge of drawn tab dropIndex, or endX when it is not drawn;
+// kept off the window's outer columns (a marker at 0 or W moves lineWidth in).
+std::int32_t DropMarkerX(const TabPlacement& placement, int dropIndex, std::int32_t windowWidth,
+                         std::int32_t lineWidth = 1);
 
 }  // namespace tessel

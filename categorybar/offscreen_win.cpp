@@ -23,7 +23,7 @@ struct Offscreen {
     int width = 0;
     int height = 0;
     IconHandle icon;
-    bool iconLoaded = false;
+    int iconDpi = 0;  // the DPI the icon was loaded for; 0 before the first try
 };
 
 Offscreen frame;
@@ -53,9 +53,9 @@ int CreateOffscreen(HWND mainWindow) {
     }
     frame.previousFont = SelectObject(frame.image.Dc(), frame.categoryFont.Get());
 
-    if (!frame.iconLoaded && AppInstance != nullptr) {
-        frame.iconLoaded = true;
-        frame.icon.Reset(LoadSmallProgramIcon(AppInstance, 0));
+    if (frame.iconDpi != AppDpi && AppInstance != nullptr) {
+        frame.iconDpi = AppDpi;
+        frame.icon.Reset(LoadSmallProgramIcon(AppInstance, 0, AppDpi));
     }
     DrawFrame();
     return 1;

@@ -13,8 +13,9 @@
 namespace tessel {
 
 // Releases any image, then makes one of the main window's client size, its
-// fonts, sets transparent text and draws the whole frame. 1, or 0 as soon
-// as something cannot be made (what was made stays until the next release).
+// fonts (and the title icon, when the DPI asks for another size), sets
+// transparent text and draws the whole frame. 1, or 0 as soon as something
+// cannot be made (what was made stays until the next release).
 int CreateOffscreen(HWND mainWindow);
 // After a size change: CreateOffscreen, unless the image already has the
 // client size (the size message that follows creation), which is then only

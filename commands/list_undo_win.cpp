@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "categorybar/category_bar_win.h"
 #include "categorybar/category_commands_win.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/list_pane_win.h"
@@ -16,7 +17,8 @@ namespace {
 void ShowStep(const HistoryFocus& step) {
     ListStore& store = AppStore;
     store.categoryCount = store.CountCategories();
-    store.RecalcTabWidth(AppLayout.CategorySpace);
+    // A name brought back may have been measured at another DPI.
+    RemeasureCategoryNames();
     const int category = step.category >= 0 ? step.category : std::max(store.currentCategory, 0);
     if (store.categoryCount <= 0 ||
         SelectCategory(std::min(category, store.categoryCount - 1)) == 0) {

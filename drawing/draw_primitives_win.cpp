@@ -1,5 +1,7 @@
 #include "drawing/draw_primitives_win.h"
 
+#include <algorithm>
+
 #include "process/wide_text_win.h"
 #include "store/cp932.h"
 
@@ -26,6 +28,38 @@ void FillBox(HDC dc, Colour colour, int left, int top, int width, int height) {
     BrushHandle brush(CreateSolidBrush(colour));
     RECT box{left, top, left + width, top + height};
     FillRect(dc, &box, brush.Get());
+}
+
+void FillBoxes(HDC dc, Colour colour, const std::vector<PixelBox>& boxes, int dx, int dy) {
+    if (boxes.empty()) {
+        return;
+    }
+    BrushHandle brush(CreateSolidBrush(colour));
+    for (const PixelBox& box : boxes) {
+        if (box.width > 0 && box.height > 0) {
+            RECT r{box.left + dx, box.top + dy, box.left + dx + box.width,
+                   box.top + dy + box.height};
+            FillRect(dc, &r, brush.Get());
+        }
+    }
+}
+
+void DrawFrameOutline(HDC dc, Colour colour, int left, int top, int width, int height,
+                      int lineWidth) {
+    if (lineWidth <= 1) {
+        DrawRectOutline(dc, colour, left, top, width, height);
+        return;
+    }
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    const int across = std::min(lineWidth, width);
+    const int down = std::min(lineWidth, height);
+    FillBoxes(dc, colour,
+              {{left, top, width, down},
+               {left, top + height - down, width, down},
+               {left, top, across, height},
+               {left + width - across, top, across, height}});
 }
 
 FontHandle CreateListFont(const std::string& face, int size, int style) {

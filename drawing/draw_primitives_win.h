@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "drawing/gdi_handles_win.h"
+#include "drawing/glyph_boxes.h"
 #include "storage/layout_settings.h"
 
 namespace tessel {
@@ -23,6 +25,14 @@ void DrawRectOutline(HDC dc, Colour colour, int left, int top, int width, int he
 // Fills (left, top) .. (left + width - 1, top + height - 1); nothing when
 // width or height is 0 or below.
 void FillBox(HDC dc, Colour colour, int left, int top, int width, int height);
+// Fills every box moved by (dx, dy), with one brush: a glyph (GlyphBoxes),
+// dots, the edges of a frame.
+void FillBoxes(HDC dc, Colour colour, const std::vector<PixelBox>& boxes, int dx = 0, int dy = 0);
+// The outline of (left, top) .. (left + width - 1, top + height - 1) drawn
+// lineWidth pixels thick inwards; the interior is left alone. At 1 pixel it
+// is DrawRectOutline.
+void DrawFrameOutline(HDC dc, Colour colour, int left, int top, int width, int height,
+                      int lineWidth);
 
 // A font of cell height `size` pixels with the style bits (FontStyleBits:
 // 1 bold, 2 italic, 4 underline, 8 strike-out), the Japanese character

@@ -18,6 +18,8 @@ namespace {
 
 // "リストを作成することができません。"
 constexpr int kErrorListCreate = 203;
+// A pane smaller than this each way (at 96 DPI) shows no scroll bar.
+constexpr int kScrollBarMinimumSide = 32;
 
 }  // namespace
 
@@ -29,10 +31,10 @@ void UpdateListScroll(int ensureFocusVisible) {
     GetClientRect(ListPaneHandle, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    const ListMetrics m = ListMetricsFrom(AppLayout);
-    const ListScrollPlan plan =
-        PlanListScroll(width, height, m.lineHeight, AppStore.itemCount, AppStore.focusIndex,
-                       AppStore.topIndex, ensureFocusVisible != 0, m.scrollBarWidth);
+    const ListMetrics m = ListMetricsFrom(AppLayout, AppScale());
+    const ListScrollPlan plan = PlanListScroll(
+        width, height, m.lineHeight, AppStore.itemCount, AppStore.focusIndex, AppStore.topIndex,
+        ensureFocusVisible != 0, m.scrollBarWidth, m.scale(kScrollBarMinimumSide));
     AppStore.topIndex = plan.top;
     if (ScrollBarHandle == nullptr) {
         ScrollBarShownWidth = 0;

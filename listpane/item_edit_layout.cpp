@@ -30,8 +30,8 @@ EditBox ItemEditBox(int index, int indent, int topIndex, int clientWidth, int sc
                     const ListMetrics& m) {
     EditBox box;
     box.x = TextLeft(indent, m);
-    box.height = m.fontSize + 2;
-    box.y = (index - topIndex) * m.lineHeight + (m.lineHeight - box.height) / 2 + 1;
+    box.height = m.fontSize + m.scale(2);
+    box.y = (index - topIndex) * m.lineHeight + (m.lineHeight - box.height) / 2 + m.scale(1);
     box.width = clientWidth - scrollBarShownWidth - box.x;
     return box;
 }

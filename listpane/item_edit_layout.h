@@ -27,7 +27,8 @@ struct EditBox {
     int height = 0;
 };
 // The box over the text of the row at index: where the row's text starts,
-// one font height plus two, centred in the row, to the scroll bar's edge.
+// one font height plus two pixels (at 96 DPI), centred in the row, to the
+// scroll bar's edge.
 EditBox ItemEditBox(int index, int indent, int topIndex, int clientWidth, int scrollBarShownWidth,
                     const ListMetrics& m);
 

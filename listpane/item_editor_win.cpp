@@ -66,7 +66,7 @@ HWND CreateEditor(const EditAppearance& look, const Item& item) {
     GetClientRect(ListPaneHandle, &client);
     const EditBox place =
         ItemEditBox(Session.index, item.indent, AppStore.topIndex, client.right - client.left,
-                    ScrollBarShownWidth, ListMetricsFrom(AppLayout));
+                    ScrollBarShownWidth, ListMetricsFrom(AppLayout, AppScale()));
     InplaceEditConfig config;
     config.parent = ListPaneHandle;
     config.childId = kEditorChildId;

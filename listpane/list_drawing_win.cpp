@@ -1,7 +1,6 @@
 #include "listpane/list_drawing_win.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
@@ -55,15 +54,19 @@ StateLook LookOf(ItemState state, const ListFonts& fonts, const LayoutSettings& 
     }
 }
 
-void DrawCheckBoxGradient(HDC dc, const LayoutSettings& layout, int boxLeft, int boxTop, int box) {
-    const int n = CheckBoxInterior(box);
+void DrawCheckBoxGradient(HDC dc, const LayoutSettings& layout, int boxLeft, int boxTop, int box,
+                          int lineWidth) {
+    const int n = CheckBoxInterior(box, lineWidth);
+    // The runs count the interior from 1; it starts lineWidth in.
+    const int left = boxLeft + lineWidth - 1;
+    const int top = boxTop + lineWidth - 1;
     for (int r = 0; r < GradientRunCount(n); ++r) {
         const GradientRun run = GradientRunAt(n, r);
         const Colour colour =
             GradientColour(layout.ListCheckBack1, layout.ListCheckBack2, run.colourStep, n);
         // The end point is not painted: exactly run.length pixels.
-        DrawLine(dc, colour, boxLeft + run.x1, boxTop + run.y1, boxLeft + run.x1 - run.length,
-                 boxTop + run.y1 + run.length);
+        DrawLine(dc, colour, left + run.x1, top + run.y1, left + run.x1 - run.length,
+                 top + run.y1 + run.length);
     }
 }
 
@@ -75,15 +78,16 @@ void DrawCheckBox(HDC dc, const LayoutSettings& layout, const ListMetrics& m, co
     }
     const int boxLeft = CheckBoxLeft(item.indent, m);
     const int boxTop = CheckBoxTop(rowTop, m);
+    const int line = LineWidth(m);
     if (layout.ListCheckBack1 == layout.ListCheckBack2) {
         FillBox(dc, layout.ListCheckBack1, boxLeft, boxTop, box, box);
     } else {
-        DrawCheckBoxGradient(dc, layout, boxLeft, boxTop, box);
+        DrawCheckBoxGradient(dc, layout, boxLeft, boxTop, box, line);
     }
-    DrawRectOutline(dc, layout.ListCheckBorder, boxLeft, boxTop, box, box);
+    DrawFrameOutline(dc, layout.ListCheckBorder, boxLeft, boxTop, box, box, line);
     if (IsChecked(item.state)) {
         const int offset = CheckMarkOffset(m);
-        DrawCheckMark(dc, layout.ListCheck, boxLeft + offset, boxTop + offset);
+        DrawCheckMark(dc, layout.ListCheck, boxLeft + offset, boxTop + offset, m.scale);
     }
 }
 
@@ -91,12 +95,15 @@ void DrawRow(HDC dc, const ListPaintInput& input, const ListMetrics& m, const It
              int position, int rowTop, int rowRight) {
     const LayoutSettings& layout = *input.layout;
     const int lh = m.lineHeight;
+    const int line = LineWidth(m);
     if (item.selected && rowRight > 0) {
         FillBox(dc, layout.ListSelectBack, 0, rowTop, rowRight, lh);
-        DrawRectOutline(dc, layout.ListSelectBorder, 0, rowTop, rowRight, lh);
+        DrawFrameOutline(dc, layout.ListSelectBorder, 0, rowTop, rowRight, lh, line);
     }
     if (item.state == ItemState::Separator) {
-        DrawDottedLine(dc, layout.ListSeparator, 4, rowTop + lh / 2, rowRight - 8);
+        // A line wider than a pixel stays centred on the row's middle.
+        DrawDottedLine(dc, layout.ListSeparator, m.scale(4), rowTop + lh / 2 - (line - 1) / 2,
+                       rowRight - m.scale(8), line);
     } else {
         DrawCheckBox(dc, layout, m, item, rowTop);
         const StateLook look = LookOf(item.state, input.fonts, layout);
@@ -105,50 +112,24 @@ void DrawRow(HDC dc, const ListPaintInput& input, const ListMetrics& m, const It
         DrawText932(dc, TextLeft(item.indent, m), TextTop(rowTop, m), item.text);
     }
     if (position == input.store->focusIndex && !input.itemDragActive && input.hasFocus) {
-        DrawDottedFrame(dc, layout.ListFocusBorder, rowTop, rowRight, lh);
+        DrawDottedFrame(dc, layout.ListFocusBorder, rowTop, rowRight, lh, line);
     }
 }
 
 }  // namespace
 
-void DrawDottedLine(HDC dc, Colour colour, int x, int y, int length) {
-    for (int k = 0; 2 * k < length; ++k) {
-        SetPixelV(dc, x + 2 * k, y, colour);
-    }
+void DrawDottedLine(HDC dc, Colour colour, int x, int y, int length, int lineWidth) {
+    FillBoxes(dc, colour, DottedLineBoxes(x, y, length, lineWidth));
 }
 
-void DrawDottedFrame(HDC dc, Colour colour, int top, int width, int height) {
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    const int right = width - 1;
-    const int bottom = top + height - 1;
-    const auto dot = [&](int px, int py) {
-        if ((px + (py - top)) % 2 == 0) {
-            SetPixelV(dc, px, py, colour);
-        }
-    };
-    for (int px = 0; px <= right; ++px) {
-        dot(px, top);
-        if (bottom != top) {
-            dot(px, bottom);
-        }
-    }
-    for (int py = top + 1; py < bottom; ++py) {
-        dot(0, py);
-        if (right != 0) {
-            dot(right, py);
-        }
-    }
+void DrawDottedFrame(HDC dc, Colour colour, int top, int width, int height, int lineWidth) {
+    FillBoxes(dc, colour, DottedFrameBoxes(top, width, height, lineWidth));
 }
 
-void DrawCheckMark(HDC dc, Colour colour, int x, int y) {
-    const POINT points[] = {{x, y + 2},     {x + 2, y + 4}, {x + 6, y},
-                            {x + 6, y + 2}, {x + 2, y + 6}, {x, y + 4},
-                            {x, y + 3},     {x + 2, y + 5}, {x + 6, y + 1}};
-    PenHandle pen(CreatePen(PS_SOLID, 1, colour));
-    SelectedObject selected(dc, pen.Get());
-    Polyline(dc, points, static_cast<int>(std::size(points)));
+void DrawCheckMark(HDC dc, Colour colour, int x, int y, DpiScale scale) {
+    ListMetrics m;
+    m.scale = scale;
+    FillBoxes(dc, colour, CheckMarkBoxes(m), x, y);
 }
 
 void DrawList(HDC dc, const ListPaintInput& input) {
@@ -163,7 +144,7 @@ void DrawList(HDC dc, const ListPaintInput& input) {
     if (store.currentItems == nullptr || store.itemCount <= 0) {
         return;
     }
-    const ListMetrics m = ListMetricsFrom(layout);
+    const ListMetrics m = ListMetricsFrom(layout, input.scale);
     const ItemList& items = *store.currentItems;
     const int rowRight = w - input.scrollBarShownWidth;
     FontKeeper keeper(dc);
@@ -179,9 +160,10 @@ void DrawList(HDC dc, const ListPaintInput& input) {
         rowTop += m.lineHeight;
     }
     if (input.itemDragActive) {
-        const int y = DropLineY(input.itemDropIndex, store.topIndex, m.lineHeight, h);
-        DrawLine(dc, layout.DragLine, 0, y - 1, rowRight, y - 1);
-        DrawLine(dc, layout.DragLine, 0, y, rowRight, y);
+        // Two lines, one above the boundary and one below it.
+        const int line = LineWidth(m);
+        const int y = DropLineY(input.itemDropIndex, store.topIndex, m.lineHeight, h, line);
+        FillBox(dc, layout.DragLine, 0, y - line, rowRight, 2 * line);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "process/dpi_scale.h"
 #include "storage/layout_settings.h"
 #include "store/list_store.h"
 
@@ -29,17 +30,20 @@ struct ListPaintInput {
     bool itemDragActive = false;
     int itemDropIndex = -1;
     int scrollBarShownWidth = 0;  // room the scroll bar covers at the right
+    DpiScale scale;               // the pane's DPI (layout is at it already)
 };
 
 // Paints the whole client area. Only the visible rows are looked at.
 void DrawList(HDC dc, const ListPaintInput& input);
 
-// Every other pixel of a row: (x + 2k, y) while 2k < length.
-void DrawDottedLine(HDC dc, Colour colour, int x, int y, int length);
+// Every other pixel of a row: (x + 2k, y) while 2k < length; wider lines
+// as DottedLineBoxes.
+void DrawDottedLine(HDC dc, Colour colour, int x, int y, int length, int lineWidth = 1);
 // The border pixels of (0, top) .. (width - 1, top + height - 1) whose
-// px + (py - top) is even, so the dots stay in step round the corners.
-void DrawDottedFrame(HDC dc, Colour colour, int top, int width, int height);
-// The 7 x 7 check mark with its top-left at (x, y).
-void DrawCheckMark(HDC dc, Colour colour, int x, int y);
+// px + (py - top) is even, so the dots stay in step round the corners;
+// wider lines as DottedFrameBoxes.
+void DrawDottedFrame(HDC dc, Colour colour, int top, int width, int height, int lineWidth = 1);
+// The 7 x 7 check mark (at 96 DPI) with its top-left at (x, y).
+void DrawCheckMark(HDC dc, Colour colour, int x, int y, DpiScale scale = DpiScale());
 
 }  // namespace tessel

@@ -30,8 +30,9 @@ int Indent(int indent) {
 
 }  // namespace
 
-ListMetrics ListMetricsFrom(const LayoutSettings& layout) {
+ListMetrics ListMetricsFrom(const LayoutSettings& layout, DpiScale scale) {
     ListMetrics m;
+    m.scale = scale;
     m.lineHeight = std::min(AtLeastOne(layout.ListLineHeight), kSizeLimit);
     m.indentWidth = Offset(layout.ListIndentWidth);
     m.checkBoxSize = Size(layout.CheckBoxSize);
@@ -40,6 +41,10 @@ ListMetrics ListMetricsFrom(const LayoutSettings& layout) {
     m.fontSize = std::min(AtLeastOne(layout.listFont.size), kSizeLimit);
     m.scrollBarWidth = Size(layout.ScrollBarWidth);
     return m;
+}
+
+int LineWidth(const ListMetrics& m) {
+    return m.scale.Line();
 }
 
 int VisibleRows(int clientHeight, int lineHeight) {
@@ -76,7 +81,16 @@ int TextTop(int rowTop, const ListMetrics& m) {
 }
 
 int CheckMarkOffset(const ListMetrics& m) {
-    return (m.checkBoxSize - 7) / 2;
+    return (m.checkBoxSize - m.scale(kCheckMarkSize)) / 2;
+}
+
+std::vector<PixelBox> CheckMarkBoxes(const ListMetrics& m) {
+    // One polyline through nine points: each line ends where the next begins.
+    static const std::vector<Segment> kDesign = {
+        {0, 2, 2, 4}, {2, 4, 6, 0}, {6, 0, 6, 2}, {6, 2, 2, 6},
+        {2, 6, 0, 4}, {0, 4, 0, 3}, {0, 3, 2, 5}, {2, 5, 6, 1},
+    };
+    return GlyphBoxes(kDesign, m.scale);
 }
 
 bool IsOnCheckBox(int x, int y, int indent, const ListMetrics& m) {
@@ -85,21 +99,78 @@ bool IsOnCheckBox(int x, int y, int indent, const ListMetrics& m) {
     return x >= left && x < left + m.checkBoxSize && y >= top && y < top + m.checkBoxSize;
 }
 
-int DropLineY(int dropIndex, int topIndex, int lineHeight, int clientHeight) {
+int DropLineY(int dropIndex, int topIndex, int lineHeight, int clientHeight, int lineWidth) {
     const std::int64_t raw = (std::int64_t{dropIndex} - topIndex) * AtLeastOne(lineHeight);
     // Far outside the pane nothing is visible; keep the value drawable.
-    int y = static_cast<int>(std::clamp<std::int64_t>(raw, -1, std::int64_t{clientHeight} + 1));
+    int y = static_cast<int>(
+        std::clamp<std::int64_t>(raw, -lineWidth, std::int64_t{clientHeight} + lineWidth));
     if (y == 0) {
-        y = 1;
+        y = lineWidth;
     } else if (y == clientHeight) {
-        y = clientHeight - 1;
+        y = clientHeight - lineWidth;
     }
     return y;
 }
 
+std::vector<PixelBox> DottedLineBoxes(int x, int y, int length, int lineWidth) {
+    std::vector<PixelBox> dots;
+    const std::int64_t t = std::max(lineWidth, 1);
+    for (std::int64_t k = 0; 2 * t * k < length; ++k) {
+        dots.push_back({static_cast<std::int32_t>(x + 2 * t * k), y, static_cast<std::int32_t>(t),
+                        static_cast<std::int32_t>(t)});
+    }
+    return dots;
+}
+
+namespace {
+
+// Starts of the blocks along a side of the given length: every lineWidth
+// pixels, the last one flush with the far end.
+std::vector<int> BlockStarts(int length, int lineWidth) {
+    std::vector<int> starts;
+    for (int at = 0; at < length - lineWidth; at += lineWidth) {
+        starts.push_back(at);
+    }
+    starts.push_back(std::max(length - lineWidth, 0));
+    return starts;
+}
+
+}  // namespace
+
+std::vector<PixelBox> DottedFrameBoxes(int top, int width, int height, int lineWidth) {
+    std::vector<PixelBox> dots;
+    if (width <= 0 || height <= 0) {
+        return dots;
+    }
+    const int t = std::max(lineWidth, 1);
+    const std::vector<int> columns = BlockStarts(width, t);
+    const std::vector<int> rows = BlockStarts(height, t);
+    const std::size_t lastColumn = columns.size() - 1;
+    const std::size_t lastRow = rows.size() - 1;
+    const auto dot = [&](std::size_t i, std::size_t j) {
+        if ((i + j) % 2 == 0) {
+            dots.push_back({columns[i], top + rows[j], std::min(t, width - columns[i]),
+                            std::min(t, height - rows[j])});
+        }
+    };
+    for (std::size_t i = 0; i <= lastColumn; ++i) {
+        dot(i, 0);
+        if (lastRow != 0) {
+            dot(i, lastRow);
+        }
+    }
+    for (std::size_t j = 1; j < lastRow; ++j) {
+        dot(0, j);
+        if (lastColumn != 0) {
+            dot(lastColumn, j);
+        }
+    }
+    return dots;
+}
+
 ListScrollPlan PlanListScroll(int clientWidth, int clientHeight, int lineHeight, int itemCount,
                               int focusIndex, int topIndex, bool ensureFocusVisible,
-                              int scrollBarWidth) {
+                              int scrollBarWidth, int minimumSide) {
     ListScrollPlan plan;
     plan.rows = VisibleRows(clientHeight, lineHeight);
     std::int64_t top = topIndex;
@@ -118,13 +189,13 @@ ListScrollPlan PlanListScroll(int clientWidth, int clientHeight, int lineHeight,
     top = std::max<std::int64_t>(std::min<std::int64_t>(top, plan.max - plan.page), 0);
     plan.top = static_cast<int>(top);
     // A bar of no width would only hide the pane's right edge.
-    plan.showBar =
-        itemCount > plan.rows && clientWidth >= 32 && clientHeight >= 32 && scrollBarWidth >= 1;
+    plan.showBar = itemCount > plan.rows && clientWidth >= minimumSide &&
+                   clientHeight >= minimumSide && scrollBarWidth >= 1;
     return plan;
 }
 
-int CheckBoxInterior(int checkBoxSize) {
-    return std::max(checkBoxSize - 2, 0);
+int CheckBoxInterior(int checkBoxSize, int lineWidth) {
+    return std::max(checkBoxSize - 2 * std::max(lineWidth, 1), 0);
 }
 
 int GradientRunCount(int interior) {

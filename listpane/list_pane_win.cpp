@@ -56,7 +56,7 @@ void ShowItemMenu(HWND window, POINT clientPoint) {
 }
 
 ListMetrics Metrics() {
-    return ListMetricsFrom(AppLayout);
+    return ListMetricsFrom(AppLayout, AppScale());
 }
 
 int ClientHeight(HWND window) {
@@ -96,6 +96,14 @@ void CommitOpenEdits() {
 
 // --- Creation, size, focus, painting --------------------------------------------
 
+// The three fonts of the rows, at AppLayout's size.
+void CreateRowFonts() {
+    const FontSpec& font = AppLayout.listFont;
+    Pane.listFont = CreateListFont(font.face, font.size, font.style);
+    Pane.strikeFont = CreateListFont(font.face, font.size, font.style | kFontStrikeOut);
+    Pane.boldFont = CreateListFont(font.face, font.size, font.style | kFontBold);
+}
+
 LRESULT OnCreate(HWND window) {
     ScrollBarHandle = CreateScrollBarPane(window);  // also sets arrows of "ScrollBarWidth"
     if (ScrollBarHandle == nullptr) {
@@ -103,10 +111,7 @@ LRESULT OnCreate(HWND window) {
     }
     Pane.pointer = PointerState{};
     Pane.inputMethodAsked = false;
-    const FontSpec& font = AppLayout.listFont;
-    Pane.listFont = CreateListFont(font.face, font.size, font.style);
-    Pane.strikeFont = CreateListFont(font.face, font.size, font.style | kFontStrikeOut);
-    Pane.boldFont = CreateListFont(font.face, font.size, font.style | kFontBold);
+    CreateRowFonts();
     if (Pane.listFont && Pane.strikeFont && Pane.boldFont) {
         Pane.itemEditBrush.Reset(CreateSolidBrush(AppLayout.ListSelectBack));
     }
@@ -161,6 +166,7 @@ LRESULT OnPaint(HWND window) {
     input.itemDragActive = Pane.pointer.itemDragActive;
     input.itemDropIndex = Pane.pointer.itemDropIndex;
     input.scrollBarShownWidth = ScrollBarShownWidth;
+    input.scale = AppScale();
     DrawList(image, input);
     const RECT& invalid = paint.Invalid();
     BitBlt(paint.Dc(), invalid.left, invalid.top, invalid.right - invalid.left,
@@ -312,7 +318,9 @@ LRESULT OnMouseMove(HWND window, int x, int y) {
     if (GetCapture() != window || AppStore.currentItems == nullptr) {
         return 0;
     }
-    const DragThreshold threshold{std::max(dragThresholdX, 1), std::max(dragThresholdY, 1)};
+    const DpiScale scale = AppScale();
+    const DragThreshold threshold{std::max(scale(dragThresholdX), 1),
+                                  std::max(scale(dragThresholdY), 1)};
     const PointerMoveResult result =
         PointerMove(Pane.pointer, AppStore, Metrics(), ClientHeight(window), threshold, x, y);
     // One line per pointer move while the pointer is outside: no timer.
@@ -531,6 +539,19 @@ int CreateListPane(HWND parent) {
                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                                      nullptr, PaneInstance, nullptr);
     return ListPaneHandle != nullptr ? 1 : 0;
+}
+
+void RefreshListPaneForDpi() {
+    if (ListPaneHandle == nullptr) {
+        return;
+    }
+    EndItemEdit(1);
+    CreateRowFonts();
+    if (ScrollBarHandle != nullptr) {
+        SendMessageA(ScrollBarHandle, SBP_SETARROWS, 0,
+                     static_cast<LPARAM>(AppLayout.ScrollBarWidth));
+    }
+    Invalidate(ListPaneHandle);
 }
 
 int RowAtPoint(POINT clientPoint) {

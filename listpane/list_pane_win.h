@@ -37,6 +37,11 @@ ATOM RegisterListPaneClass(HINSTANCE instance);
 // it), and keeps it in ListPaneHandle. 1 when the window exists, else 0.
 int CreateListPane(HWND parent);
 
+// After the DPI changed (AppLayout is at the new one): commits an open item
+// edit, makes the row fonts again and gives the scroll bar its new width.
+// The caller places the pane, whose size change makes its image again.
+void RefreshListPaneForDpi();
+
 // The row position under a client point, or -1.
 int RowAtPoint(POINT clientPoint);
 // Moves the focus row as a navigation key does (Shift extends the

@@ -76,7 +76,7 @@ bool HandResizeZone(HWND window, int x, int y, SizingEdge& edge) {
         return false;
     }
     const SIZE size = ClientSize(window);
-    return BorderZoneAt(x, y, size.cx, size.cy, edge);
+    return BorderZoneAt(x, y, size.cx, size.cy, edge, AppScale());
 }
 
 // --- Pressing -------------------------------------------------------------------
@@ -129,7 +129,8 @@ void NoteTabPress(int tab, int x, int y) {
 
 void PressCategoryBar(HWND window, int x, int y) {
     BarMouse.pressedCategoryArrow = CategoryArrow::None;
-    const CategoryArrow arrow = ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::Click);
+    const CategoryArrow arrow =
+        ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::Click, AppScale());
     if (arrow != CategoryArrow::None) {
         HoldArrow(window, arrow);
         return;
@@ -151,7 +152,7 @@ void TrackResize(HWND window) {
     const FrameRect r =
         ResizedFrame(FrameRect{s.left, s.top, s.right, s.bottom}, FrameMouse.sizingEdge,
                      SizingOffset{FrameMouse.sizingOffsetX, FrameMouse.sizingOffsetY}, cursor.x,
-                     cursor.y, SafeSize(AppLayout.TitleBarHeight));
+                     cursor.y, SafeSize(AppLayout.TitleBarHeight), AppScale()(kMinimumFrameWidth));
     MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
@@ -171,8 +172,9 @@ void TrackCategoryDrag(HWND window, int x, int y) {
         const int drop = CategoryDropIndex(x);
         BarMouse.categoryDropIndex = drop < 0 ? 0 : drop;
     } else if (BarShown() && BarMouse.dragSourceIndex >= 0) {
-        if (std::abs(x - FrameMouse.mouseDownX) >= dragThresholdX ||
-            std::abs(y - FrameMouse.mouseDownY) >= dragThresholdY) {
+        const DpiScale scale = AppScale();
+        if (std::abs(x - FrameMouse.mouseDownX) >= scale(dragThresholdX) ||
+            std::abs(y - FrameMouse.mouseDownY) >= scale(dragThresholdY)) {
             const int drop = HitTestCategoryTab(FrameMouse.mouseDownX, FrameMouse.mouseDownY);
             BarMouse.categoryDropIndex = drop < 0 ? 0 : drop;
             BarMouse.categoryDragActive = true;
@@ -310,7 +312,7 @@ void OnFrameLButtonUp(HWND window, int x, int y) {
 void OnFrameLButtonDblClk(HWND window, int x, int y) {
     if (InTitleBar(y)) {
         // After WM_CLOSE the window is gone before the second message.
-        if (OnSystemIcon(AppLayout, x, y)) {
+        if (OnSystemIcon(AppLayout, x, y, AppScale())) {
             PostMessageA(window, WM_CLOSE, 0, 0);
         }
         PostMessageA(window, WM_COMMAND, kCmdToggleMaximised, 0);
@@ -320,7 +322,8 @@ void OnFrameLButtonDblClk(HWND window, int x, int y) {
         return;
     }
     BarMouse.pressedCategoryArrow = CategoryArrow::None;
-    const CategoryArrow arrow = ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::DoubleClick);
+    const CategoryArrow arrow =
+        ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::DoubleClick, AppScale());
     if (arrow != CategoryArrow::None) {
         HoldArrow(window, arrow);
     } else {
@@ -336,7 +339,8 @@ void OnFrameRButtonDown(HWND, int, int) {
 
 void OnFrameRButtonUp(HWND window, int x, int y) {
     if (InCategoryBar(AppLayout, BarShown(), y)) {
-        if (ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::Click) != CategoryArrow::None) {
+        if (ArrowButtonAt(ClientSize(window).cx, x, ArrowSplit::Click, AppScale()) !=
+            CategoryArrow::None) {
             return;
         }
         const int tab = HitTestCategoryTab(x, y);
@@ -381,7 +385,7 @@ LRESULT FrameNcHitTest(HWND window, LPARAM lParam, LRESULT defaultResult) {
     ScreenToClient(window, &point);
     const SIZE size = ClientSize(window);
     SizingEdge edge = SizingEdge::Left;
-    if (BorderZoneAt(point.x, point.y, size.cx, size.cy, edge)) {
+    if (BorderZoneAt(point.x, point.y, size.cx, size.cy, edge, AppScale())) {
         return ZoneHitTestCode(edge);
     }
     return HTCLIENT;

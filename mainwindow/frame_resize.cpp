@@ -19,7 +19,8 @@ SizingOffset SizingOffsetFor(SizingEdge edge, std::int32_t x, std::int32_t y, st
 }
 
 FrameRect ResizedFrame(const FrameRect& start, SizingEdge edge, SizingOffset offset,
-                       std::int32_t cursorX, std::int32_t cursorY, std::int32_t minimumHeight) {
+                       std::int32_t cursorX, std::int32_t cursorY, std::int32_t minimumHeight,
+                       std::int32_t minimumWidth) {
     FrameRect r = start;
     if (MovesLeft(edge)) {
         r.left = cursorX + offset.x;
@@ -31,11 +32,11 @@ FrameRect ResizedFrame(const FrameRect& start, SizingEdge edge, SizingOffset off
     } else if (MovesBottom(edge)) {
         r.bottom = cursorY + offset.y;
     }
-    if (r.right - r.left < kMinimumFrameWidth) {
+    if (r.right - r.left < minimumWidth) {
         if (MovesLeft(edge)) {
-            r.left = r.right - kMinimumFrameWidth;
+            r.left = r.right - minimumWidth;
         } else if (MovesRight(edge)) {
-            r.right = r.left + kMinimumFrameWidth;
+            r.right = r.left + minimumWidth;
         }
     }
     if (r.bottom - r.top < minimumHeight) {

@@ -30,9 +30,11 @@ SizingOffset SizingOffsetFor(SizingEdge edge, std::int32_t x, std::int32_t y, st
                              std::int32_t height);
 
 // The window rectangle with the cursor at (cursorX, cursorY) on the screen.
-// Too narrow: the moving side stops 100 pixels from the other; too low: the
-// moving side stops minimumHeight from the other.
+// Too narrow: the moving side stops minimumWidth (100 pixels at 96 DPI)
+// from the other; too low: the moving side stops minimumHeight from the
+// other.
 FrameRect ResizedFrame(const FrameRect& start, SizingEdge edge, SizingOffset offset,
-                       std::int32_t cursorX, std::int32_t cursorY, std::int32_t minimumHeight);
+                       std::int32_t cursorX, std::int32_t cursorY, std::int32_t minimumHeight,
+                       std::int32_t minimumWidth = kMinimumFrameWidth);
 
 }  // namespace tessel

@@ -27,6 +27,9 @@ extern UINT TaskbarCreatedMessage;
 extern int TrayRetryCount;
 // Background of the category-name edit box, in TitleBack1.
 extern BrushHandle EditBrush;
+// The icons the window was given for its DPI (WM_SETICON).
+extern IconHandle WindowSmallIcon;
+extern IconHandle WindowLargeIcon;
 
 // What the mouse is doing on the frame's borders and bars; what the bars
 // show of it is BarMouse (categorybar/bar_state.h).

@@ -25,21 +25,25 @@ bool Within(std::int32_t value, std::int32_t low, std::int32_t high) {
 }  // namespace
 
 bool BorderZoneAt(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                  SizingEdge& edge) {
-    const bool left = Within(x, 0, kEdgeSize) && Within(y, 0, height);
-    const bool top = Within(x, 0, width) && Within(y, 0, kEdgeSize);
-    const bool right = Within(x, width - kEdgeSize, width) && Within(y, 0, height);
-    const bool bottom = Within(x, 0, width) && Within(y, height - kEdgeSize, height);
+                  SizingEdge& edge, DpiScale scale) {
+    const std::int32_t edgeSize = scale(kEdgeSize);
+    const std::int32_t cornerSize = scale(kCornerSize);
+    const std::int32_t gripWidth = scale(kGripWidth);
+    const std::int32_t gripHeight = scale(kGripHeight);
+    const bool left = Within(x, 0, edgeSize) && Within(y, 0, height);
+    const bool top = Within(x, 0, width) && Within(y, 0, edgeSize);
+    const bool right = Within(x, width - edgeSize, width) && Within(y, 0, height);
+    const bool bottom = Within(x, 0, width) && Within(y, height - edgeSize, height);
     struct Candidate {
         bool hit;
         SizingEdge edge;
     };
     const Candidate zones[] = {
-        {Within(x, 0, kCornerSize) && Within(y, 0, kCornerSize), SizingEdge::TopLeft},
-        {Within(x, width - kCornerSize, width) && Within(y, 0, kCornerSize), SizingEdge::TopRight},
-        {Within(x, width - kGripWidth, width) && Within(y, height - kGripHeight, height),
+        {Within(x, 0, cornerSize) && Within(y, 0, cornerSize), SizingEdge::TopLeft},
+        {Within(x, width - cornerSize, width) && Within(y, 0, cornerSize), SizingEdge::TopRight},
+        {Within(x, width - gripWidth, width) && Within(y, height - gripHeight, height),
          SizingEdge::BottomRight},
-        {Within(x, 0, kCornerSize) && Within(y, height - kCornerSize, height),
+        {Within(x, 0, cornerSize) && Within(y, height - cornerSize, height),
          SizingEdge::BottomLeft},
         {left, SizingEdge::Left},
         {top, SizingEdge::Top},
@@ -101,9 +105,11 @@ bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_
                   layout.CloseButtonMarginTop + layout.CloseButtonSize);
 }
 
-bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y) {
-    return layout.DispSystemIcon == 1 && Within(x, kTitleIconX, kTitleIconX + kTitleIconSize) &&
-           Within(y, 1, 1 + kTitleIconSize);
+bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y, DpiScale scale) {
+    const std::int32_t left = scale(kTitleIconX);
+    const std::int32_t top = scale(1);
+    const std::int32_t size = scale(kTitleIconSize);
+    return layout.DispSystemIcon == 1 && Within(x, left, left + size) && Within(y, top, top + size);
 }
 
 bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y) {
@@ -111,13 +117,13 @@ bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y) 
            Within(y, layout.TitleBarHeight, layout.TitleBarHeight + layout.CategoryHeight);
 }
 
-CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split) {
-    const std::int32_t area = width - kArrowAreaWidth;
+CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split, DpiScale scale) {
+    const std::int32_t area = width - scale(kArrowAreaWidth);
     if (x < area) {
         return CategoryArrow::None;
     }
     const std::int32_t leftWidth =
-        split == ArrowSplit::Click ? kLeftArrowWidth : kArrowAreaWidth / 2;
+        split == ArrowSplit::Click ? scale(kLeftArrowWidth) : scale(kArrowAreaWidth) / 2;
     return x < area + leftWidth ? CategoryArrow::Left : CategoryArrow::Right;
 }
 

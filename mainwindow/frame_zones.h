@@ -1,11 +1,13 @@
 // Where a point of the borderless main window falls: the border zones that
 // resize it, the close button, the system icon, the category bar and its two
-// arrow buttons. Pure geometry in client pixels.
+// arrow buttons. Pure geometry in client pixels; the fixed sizes are 96-DPI
+// values taken at the scale's DPI, the layout given is already at it.
 #pragma once
 
 #include <cstdint>
 
 #include "categorybar/bar_state.h"
+#include "process/dpi_scale.h"
 #include "storage/layout_settings.h"
 
 namespace tessel {
@@ -26,7 +28,7 @@ enum class SizingEdge : int {
 // corners (8 x 8, the bottom-right grip 16 x 32) win over the 4-pixel edges;
 // wherever two edges meet a corner covers them, so the edges need no order.
 bool BorderZoneAt(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                  SizingEdge& edge);
+                  SizingEdge& edge, DpiScale scale = DpiScale());
 
 // The WM_NCHITTEST answer of a zone (HTLEFT ... HTBOTTOMRIGHT).
 int ZoneHitTestCode(SizingEdge edge);
@@ -43,13 +45,15 @@ bool MovesBottom(SizingEdge edge);
 bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_t x,
                    std::int32_t y);
 // The 16 x 16 cell of the title icon, when the icon is shown.
-bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y);
+bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y,
+                  DpiScale scale = DpiScale());
 bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y);
 
 // The arrow button under x in the category bar, None on the tab area. A
 // single click splits the 28-pixel area 12 | 16, as the buttons are drawn;
 // a double click splits it in halves.
 enum class ArrowSplit { Click, DoubleClick };
-CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split);
+CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split,
+                            DpiScale scale = DpiScale());
 
 }  // namespace tessel

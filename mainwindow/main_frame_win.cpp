@@ -23,6 +23,7 @@
 #include "process/data_files_win.h"
 #include "process/error_report_win.h"
 #include "process/program_title.h"
+#include "process/window_dpi_win.h"
 #include "resources/resource_ids.h"
 #include "shell/command_ids.h"
 #include "shell/hot_key_win.h"
@@ -51,6 +52,21 @@ bool FrameIsSizing() {
     return FrameMouse.sizingActive;
 }
 
+// The window's own icons in the sizes of its DPI, for the taskbar and the
+// window switcher; the class's are those of the system's DPI.
+void SetWindowIcons(HWND window) {
+    IconHandle small(LoadSmallProgramIcon(AppInstance, 0, AppDpi));
+    IconHandle large(LoadLargeProgramIcon(AppInstance, AppDpi));
+    if (small) {
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
+        WindowSmallIcon = std::move(small);
+    }
+    if (large) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.Get()));
+        WindowLargeIcon = std::move(large);
+    }
+}
+
 void ShowCurrentCategoryTitle() {
     if (AppStore.categoryCount <= 0) {
         return;
@@ -64,6 +80,9 @@ void ShowCurrentCategoryTitle() {
 LRESULT OnCreate(HWND window) {
     MainFrameHandle = window;
     shutDown = false;
+    // Everything below is made at the window's DPI: fonts, image, pane and
+    // the tab widths measured as the list is read.
+    SetLayoutDpi(WindowDpi(window));
     SetVisibilityHost(VisibilityHost{FrameIsSizing});
     if (!CreateOffscreen(window)) {
         ReportError(kErrorCreateWindow, "処理内容：オフスクリーン初期化", window);
@@ -91,6 +110,7 @@ LRESULT OnCreate(HWND window) {
     AppStore.history = &AppHistory;
     SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
     EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
+    SetWindowIcons(window);
     PostMessageA(ListPaneHandle, WM_SETFOCUS, 0, 0);
     return 0;
 }
@@ -216,6 +236,43 @@ LRESULT OnSize(HWND window, LPARAM lParam) {
     return 0;
 }
 
+// The window went to a screen of another DPI (wParam; Windows sends it, or
+// a program that knows better). Everything sized from the layout is made
+// again at the new DPI, then the window takes the rectangle suggested in
+// lParam, and the panes are laid out for it.
+LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int dpi = LOWORD(wParam);
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (dpi <= 0 || suggested == nullptr || shutDown) {
+        return 0;
+    }
+    CommitOpenEdits();
+    const DpiScale before = AppScale();
+    SetLayoutDpi(dpi);
+    AppSettings.ScrollIndex = AppScale()(before.Unscale(AppSettings.ScrollIndex));
+    if (!CreateOffscreen(window)) {
+        ReleaseOffscreen();  // drawn again at the next size change
+    }
+    RemeasureCategoryNames();
+    RefreshListPaneForDpi();
+    SetWindowIcons(window);
+    if (AppSettings.TaskTray == 1 && AppSettings.DispTrayIcon == 1) {
+        RefreshTrayIcon(window, kProgramTitle);
+    }
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The same size sends no WM_SIZE: lay out and draw here in any case.
+    RECT client{};
+    GetClientRect(window, &client);
+    AppSettings.WindowWidth = client.right - client.left;
+    AppSettings.WindowHeight = client.bottom - client.top;
+    LayoutPanes();
+    RefreshOffscreen(window);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return 0;
+}
+
 LRESULT OnPaint(HWND window) {
     PaintScope paint(window);
     const RECT& r = paint.Invalid();
@@ -243,7 +300,7 @@ LRESULT OnGetMinMaxInfo(LPARAM lParam) {
     if (info == nullptr) {
         return 0;
     }
-    info->ptMinTrackSize.x = kMinimumTrackWidth;
+    info->ptMinTrackSize.x = AppScale()(kMinimumTrackWidth);
     // A title bar height of 0 or below, or a huge one, from layout.ini must
     // not make the least window empty or giant.
     info->ptMinTrackSize.y = SafeSize(AppLayout.TitleBarHeight);
@@ -409,10 +466,14 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCDESTROY:
             if (MainFrameHandle == window) {
                 MainFrameHandle = nullptr;
+                // No window, no DPI: the layout is the file's again.
+                SetLayoutDpi(kBaseDpi);
             }
             return DefWindowProcA(window, message, wParam, lParam);
         case WM_SIZE:
             return OnSize(window, lParam);
+        case WM_DPICHANGED:
+            return OnDpiChanged(window, wParam, lParam);
         case WM_SETFOCUS:
             return OnSetFocus();
         case WM_GETTEXT:
@@ -495,7 +556,9 @@ ATOM RegisterMainFrameClass(HINSTANCE instance) {
     wc.lpfnWndProc = MainFrameProc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_LARGE));
-    wc.hIconSm = LoadSmallProgramIcon(instance, LR_SHARED);
+    // The system's own sizes, which the system may share; the window takes
+    // those of its DPI (WM_SETICON) once it exists.
+    wc.hIconSm = LoadSmallProgramIcon(instance, LR_SHARED, SystemDpi());
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     wc.lpszClassName = kMainFrameClass;

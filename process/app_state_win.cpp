@@ -3,6 +3,7 @@
 namespace tessel {
 
 LayoutSettings AppLayout;
+int AppDpi = kBaseDpi;
 SystemSettings AppSettings;
 ListStore AppStore;
 ListHistory AppHistory;
@@ -21,6 +22,29 @@ int rememberedImeOpen = 0;
 int dragThresholdX = 1;
 int dragThresholdY = 1;
 int wheelScrollLines = 3;
+
+namespace {
+
+// layout.ini's own sizes while AppLayout holds them at another DPI.
+LayoutSettings layoutAtBaseDpi;
+
+}  // namespace
+
+DpiScale AppScale() {
+    return DpiScale(AppDpi);
+}
+
+void SetLayoutDpi(int dpi) {
+    const DpiScale scale(dpi);
+    if (scale.Dpi() == AppDpi) {
+        return;
+    }
+    if (AppDpi == kBaseDpi) {
+        layoutAtBaseDpi = AppLayout;
+    }
+    AppLayout = ScaleLayout(layoutAtBaseDpi, scale);
+    AppDpi = scale.Dpi();
+}
 
 void SealListStep() {
     if (AppStore.history != nullptr) {

@@ -6,6 +6,8 @@
 
 #include "process/app_state_win.h"
 #include "process/wide_text_win.h"
+#include "process/window_dpi_win.h"
+#include "process/window_placement.h"
 #include "storage/content_hash.h"
 #include "storage/file_handle_win.h"
 #include "storage/list_file_format.h"
@@ -148,7 +150,13 @@ int ReadSystemSettings() {
             return 0;
         }
         ParseSystemSettings(bytes, AppSettings);
-        ClampPlacement(AppSettings, ScreenWidth, ScreenHeight, kDefaultTitleBarHeight);
+        // The file's placement is in the units of a program unaware of DPI,
+        // and so is the screen it is brought onto; then it becomes pixels.
+        const std::vector<MonitorArea> monitors = ScreenMonitors();
+        const DpiScale primary(monitors.front().dpi);
+        ClampPlacement(AppSettings, primary.Unscale(ScreenWidth), primary.Unscale(ScreenHeight),
+                       kDefaultTitleBarHeight);
+        PlaceStoredSettings(AppSettings, monitors);
         rememberedImeOpen = AppSettings.StartIME;
         AppStore.currentCategory = AppSettings.CategoryIndex;
         return 1;
@@ -168,8 +176,8 @@ int WriteSystemSettings() {
             }
         }
         AppSettings.CategoryIndex = AppStore.currentCategory;
-        return ReplaceFileContent(DataPath(kSystemFileName), FormatSystemSettings(AppSettings)) ? 1
-                                                                                                : 0;
+        const SystemSettings stored = SettingsToStore(AppSettings, ScreenMonitors(), AppDpi);
+        return ReplaceFileContent(DataPath(kSystemFileName), FormatSystemSettings(stored)) ? 1 : 0;
     } catch (...) {
         return 0;
     }

@@ -112,7 +112,8 @@ LRESULT OnPaint(HWND window) {
         return 0;  // no image: the window stays unpainted
     }
     const OffscreenImage& buffer = record->buffer;
-    DrawScrollBar(record->state, buffer.Dc(), buffer.Width(), buffer.Height(), AppLayout);
+    DrawScrollBar(record->state, buffer.Dc(), buffer.Width(), buffer.Height(), AppLayout,
+                  AppScale());
     const RECT& area = paint.Invalid();
     BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top,
            buffer.Dc(), area.left, area.top, SRCCOPY);
@@ -147,6 +148,7 @@ LRESULT OnLButtonDown(HWND window, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     ScrollBarState& state = record->state;
+    state.sideTolerance = AppScale()(kDragSideTolerance);
     const PressOutcome outcome =
         PressScrollBar(state, ClientLength(window, state), Along(state, PointOf(lParam)),
                        (wParam & MK_SHIFT) != 0);

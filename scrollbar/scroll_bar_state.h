@@ -41,8 +41,8 @@ enum class PressedPart {
 // The default arrow length; it is also the shortest thumb.
 inline constexpr std::int32_t kDefaultArrowLength = 16;
 
-// How far beside the bar (in pixels) the pointer may stray before a drag is
-// suspended and the thumb goes back to where the drag began.
+// How far beside the bar (in pixels at 96 DPI) the pointer may stray before
+// a drag is suspended and the thumb goes back to where the drag began.
 inline constexpr std::int32_t kDragSideTolerance = 128;
 
 struct ScrollBarState {
@@ -68,6 +68,7 @@ struct ScrollBarState {
 
     std::int32_t arrowLength = kDefaultArrowLength;  // never below 1
     bool noArrows = false;
+    std::int32_t sideTolerance = kDragSideTolerance;  // at the bar's DPI
 
     // Derived by the geometry routine.
     std::int32_t trackLength = 0;

@@ -172,8 +172,8 @@ ScrollPart HitTestScrollBar(const ScrollBarState& state, std::int32_t coord) {
 }
 
 bool IsBesideBar(const ScrollBarState& state, std::int32_t crossCoord) {
-    return crossCoord < -kDragSideTolerance ||
-           std::int64_t{crossCoord} > std::int64_t{state.arrowLength} + kDragSideTolerance;
+    return std::int64_t{crossCoord} < -std::int64_t{state.sideTolerance} ||
+           std::int64_t{crossCoord} > std::int64_t{state.arrowLength} + state.sideTolerance;
 }
 
 }  // namespace tessel

@@ -31,8 +31,8 @@ bool JumpToCoord(ScrollBarState& state, std::int32_t clientLength, std::int32_t 
 // The part at coord, from the geometry last computed.
 ScrollPart HitTestScrollBar(const ScrollBarState& state, std::int32_t coord);
 
-// Whether a pointer at crossCoord (across the bar) is too far beside it to
-// go on dragging.
+// Whether a pointer at crossCoord (across the bar) is too far beside it
+// (more than sideTolerance) to go on dragging.
 bool IsBesideBar(const ScrollBarState& state, std::int32_t crossCoord);
 
 }  // namespace tessel

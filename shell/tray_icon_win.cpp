@@ -5,9 +5,11 @@
 #include <iterator>
 #include <string>
 
+#include "drawing/gdi_handles_win.h"
 #include "drawing/program_icon_win.h"
 #include "process/app_state_win.h"
 #include "process/wide_text_win.h"
+#include "process/window_dpi_win.h"
 #include "shell/command_ids.h"
 #include "shell/hot_key_win.h"
 #include "shell/window_visibility_win.h"
@@ -18,9 +20,18 @@ namespace {
 // The first version's tooltip field, terminating zero included.
 constexpr std::size_t kTrayTipUnits = 64;
 
+// The icon at the size the primary monitor's DPI asks for, as the taskbar's
+// notification area lies there; loaded again when that size changes, and
+// kept while it may be the one shown (the shell takes a copy).
 HICON SmallProgramIcon() {
-    // Shared: the shell copies the icon, and a shared one is never destroyed.
-    return LoadSmallProgramIcon(AppInstance, LR_SHARED);
+    static IconHandle icon;
+    static int loadedSize = 0;
+    const int dpi = PrimaryMonitorDpi();
+    if (!icon || loadedSize != SmallIconSize(dpi)) {
+        icon.Reset(LoadSmallProgramIcon(AppInstance, 0, dpi));
+        loadedSize = SmallIconSize(dpi);
+    }
+    return icon.Get();
 }
 
 NOTIFYICONDATAW IconKey(HWND window) {
@@ -85,6 +96,12 @@ int AddTrayIcon(HWND window, const char* tooltip) {
     NOTIFYICONDATAW record = TrayIconRecord(window, tooltip);
     const NotifyIconCall notify = ShellNotifyIcon(true);
     return notify != nullptr && notify(NIM_ADD, &record) ? 1 : 0;
+}
+
+int RefreshTrayIcon(HWND window, const char* tooltip) {
+    NOTIFYICONDATAW record = TrayIconRecord(window, tooltip);
+    const NotifyIconCall notify = ShellNotifyIcon(false);
+    return notify != nullptr && notify(NIM_MODIFY, &record) ? 1 : 0;
 }
 
 int RemoveTrayIcon(HWND window) {

@@ -26,6 +26,9 @@ NOTIFYICONDATAW TrayIconRecord(HWND window, const char* tooltip);
 int AddTrayIcon(HWND window, const char* tooltip);
 // 1 when an icon was removed.
 int RemoveTrayIcon(HWND window);
+// Shows the icon again in the size the DPI now asks for, where it stands:
+// 1 when the shell took it.
+int RefreshTrayIcon(HWND window, const char* tooltip);
 
 // WM_HOTKEY: shows or hides (tray mode), minimises or activates (taskbar
 // mode) the main window, by posting the commands the window understands.
