@@ -13,6 +13,10 @@ std::int32_t Narrow(Wide value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+Wide ScrollStep(const CategoryStrip& strip) {
+    return strip.scale(kCategoryScrollStep);
+}
+
 Wide Visible(const CategoryStrip& strip) {
     return Wide{strip.windowWidth} - ArrowAreaWidth(strip) - strip.marginLeft;
 }
@@ -46,10 +50,6 @@ int TabAt(const CategoryStrip& strip, Wide p, Wide& start) {
 
 std::int32_t ArrowAreaWidth(const CategoryStrip& strip) {
     return strip.scale(kArrowAreaWidth);
-}
-
-std::int32_t ScrollStep(const CategoryStrip& strip) {
-    return strip.scale(kCategoryScrollStep);
 }
 
 std::int32_t TabWidth(std::int32_t nameWidth, std::int32_t categorySpace) {

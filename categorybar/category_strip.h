@@ -34,9 +34,8 @@ struct CategoryStrip {
     DpiScale scale;                       // the window's DPI (the fixed sizes above)
 };
 
-// The arrow area's width and the scroll step at the strip's DPI.
+// The arrow area's width at the strip's DPI.
 std::int32_t ArrowAreaWidth(const CategoryStrip& strip);
-std::int32_t ScrollStep(const CategoryStrip& strip);
 
 std::int32_t TabWidth(std::int32_t nameWidth, std::int32_t categorySpace);
 

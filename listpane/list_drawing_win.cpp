@@ -127,9 +127,7 @@ void DrawDottedFrame(HDC dc, Colour colour, int top, int width, int height, int 
 }
 
 void DrawCheckMark(HDC dc, Colour colour, int x, int y, DpiScale scale) {
-    ListMetrics m;
-    m.scale = scale;
-    FillBoxes(dc, colour, CheckMarkBoxes(m), x, y);
+    FillBoxes(dc, colour, CheckMarkBoxes(scale), x, y);
 }
 
 void DrawList(HDC dc, const ListPaintInput& input) {

@@ -84,13 +84,13 @@ int CheckMarkOffset(const ListMetrics& m) {
     return (m.checkBoxSize - m.scale(kCheckMarkSize)) / 2;
 }
 
-std::vector<PixelBox> CheckMarkBoxes(const ListMetrics& m) {
+std::vector<PixelBox> CheckMarkBoxes(DpiScale scale) {
     // One polyline through nine points: each line ends where the next begins.
     static const std::vector<Segment> kDesign = {
         {0, 2, 2, 4}, {2, 4, 6, 0}, {6, 0, 6, 2}, {6, 2, 2, 6},
         {2, 6, 0, 4}, {0, 4, 0, 3}, {0, 3, 2, 5}, {2, 5, 6, 1},
     };
-    return GlyphBoxes(kDesign, m.scale);
+    return GlyphBoxes(kDesign, scale);
 }
 
 bool IsOnCheckBox(int x, int y, int indent, const ListMetrics& m) {

@@ -51,8 +51,8 @@ int TextTop(int rowTop, const ListMetrics& m);
 // Top-left of the 7 x 7 check mark (at 96 DPI) inside a box at (boxLeft,
 // boxTop).
 int CheckMarkOffset(const ListMetrics& m);
-// The check mark's pixels at the metrics' DPI, relative to its top-left.
-std::vector<PixelBox> CheckMarkBoxes(const ListMetrics& m);
+// The check mark's pixels at the scale's DPI, relative to its top-left.
+std::vector<PixelBox> CheckMarkBoxes(DpiScale scale);
 
 // True when (x, y) lies on the check box of the row under y for an item of
 // the given indent. The item's state is not looked at.

@@ -19,7 +19,6 @@ class DpiScale {
     explicit constexpr DpiScale(int dpi) : dpi_(dpi > 0 ? dpi : kBaseDpi) {}
 
     constexpr int Dpi() const { return dpi_; }
-    constexpr bool IsBase() const { return dpi_ == kBaseDpi; }
 
     // length x dpi / 96 to the nearest pixel, halves away from zero (as
     // MulDiv rounds), kept within 32 bits.

@@ -89,10 +89,13 @@ int PlaceStoredSettings(SystemSettings& settings, const std::vector<MonitorArea>
 SystemSettings SettingsToStore(const SystemSettings& settings,
                                const std::vector<MonitorArea>& monitors, int windowDpi) {
     SystemSettings stored = settings;
+    // The window's corner of reference is its monitor's; its scale is its
+    // own DPI, which is that monitor's once Windows has told the window.
+    MonitorArea monitor{{0, 0, 0, 0}, windowDpi};
     if (!monitors.empty()) {
-        const MonitorArea& monitor = monitors[MonitorOfWindow(settings.NormalRect, monitors)];
-        stored.NormalRect = PixelPlacementToStored(settings.NormalRect, monitor);
+        monitor.bounds = monitors[MonitorOfWindow(settings.NormalRect, monitors)].bounds;
     }
+    stored.NormalRect = PixelPlacementToStored(settings.NormalRect, monitor);
     stored.ScrollIndex = DpiScale(windowDpi).Unscale(settings.ScrollIndex);
     return stored;
 }

@@ -47,8 +47,9 @@ PlacementRect PixelPlacementToStored(const PlacementRect& pixels, const MonitorA
 // on the monitor that shows the window. Answers that monitor's DPI, the
 // DPI the window is made at.
 int PlaceStoredSettings(SystemSettings& settings, const std::vector<MonitorArea>& monitors);
-// Before system.ini is written: the settings with NormalRect (screen pixels)
-// and ScrollIndex (pixels at windowDpi) in the file's units.
+// Before system.ini is written: the settings with NormalRect (screen pixels
+// at windowDpi, reckoned about the corner of the monitor that holds most of
+// the window) and ScrollIndex (pixels at windowDpi) in the file's units.
 SystemSettings SettingsToStore(const SystemSettings& settings,
                                const std::vector<MonitorArea>& monitors, int windowDpi);
 
