@@ -49,6 +49,7 @@ HWND CreateRenameBox(const std::string& name) {
     config.place = RenameBoxRect();
     config.limitBytes = kMaxTextBytes;
     config.end = EndCategoryRename;
+    config.accessibleName = "カテゴリ名";
     const FontSpec& title = AppLayout.titleFont;
     return rename.box.Open(config, name, CreateListFont(title.face, title.size, title.style));
 }

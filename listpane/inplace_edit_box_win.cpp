@@ -11,6 +11,8 @@ namespace {
 
 constexpr wchar_t kBoxProperty[] = L"TesselEditBox";
 
+EditBoxObjectCall editBoxAccess = nullptr;
+
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
@@ -24,6 +26,10 @@ std::size_t Cp932Bytes(std::wstring_view text) {
 }
 
 }  // namespace
+
+void SetEditBoxAccess(EditBoxObjectCall call) {
+    editBoxAccess = call;
+}
 
 HWND InplaceEditBox::Open(const InplaceEditConfig& config, std::string_view text, FontHandle font) {
     Close();
@@ -133,6 +139,14 @@ LRESULT InplaceEditBox::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_IME_CHAR:
         case EM_REPLACESEL:
             return Inserting(window, message, wParam, lParam);
+        case WM_GETOBJECT:
+            if (editBoxAccess != nullptr) {
+                if (const LRESULT object =
+                        editBoxAccess(window, config_.accessibleName, wParam, lParam)) {
+                    return object;
+                }
+            }
+            break;
         default:
             break;
     }

@@ -28,7 +28,15 @@ struct InplaceEditConfig {
     // Ends the edit: commit 1 keeps the text, 0 drops it. Called from the
     // box's own messages, which may destroy it.
     int (*end)(int commit) = nullptr;
+    // What the box edits (cp932), the name a screen reader gives it.
+    const char* accessibleName = "";
 };
+
+// Answers a box's WM_GETOBJECT with the box named as given (cp932), or 0 to
+// leave the answer to the system. The screen-reader support, which sits
+// above, sets it at start-up.
+using EditBoxObjectCall = LRESULT (*)(HWND box, const char* name, WPARAM wParam, LPARAM lParam);
+void SetEditBoxAccess(EditBoxObjectCall call);
 
 class InplaceEditBox {
   public:

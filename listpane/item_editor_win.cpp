@@ -74,6 +74,7 @@ HWND CreateEditor(const EditAppearance& look, const Item& item) {
     config.limitBytes = EditLimitFor(item.text);
     config.paintsBackground = false;
     config.end = EndItemEdit;
+    config.accessibleName = "項目のテキスト";
     const FontSpec& font = AppLayout.listFont;
     HWND editor =
         Session.box.Open(config, item.text, CreateListFont(font.face, font.size, look.fontStyle));

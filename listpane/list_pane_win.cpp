@@ -42,6 +42,7 @@ constexpr UINT_PTR kPrepareInputMethodTimer = 1;
 ListPaneState Pane;
 HINSTANCE PaneInstance = nullptr;
 ListPaneHost Host;
+ListPaneAccess Access;
 
 void EndCategoryRename(int commit) {
     if (Host.endCategoryRename != nullptr) {
@@ -144,17 +145,20 @@ LRESULT OnSize(HWND window, int width, int height) {
     return 0;
 }
 
-LRESULT OnFocusChange(HWND window) {
+LRESULT OnFocusChange(HWND window, bool taken) {
     CommitOpenEdits();
     Invalidate(window);  // the focus frame shows only with the focus
+    if (taken && Access.focused != nullptr) {
+        Access.focused(window);
+    }
     return 0;
 }
 
-LRESULT OnPaint(HWND window) {
+void Paint(HWND window) {
     PaintScope paint(window);
     HDC image = ListBuffer.Dc();
     if (image == nullptr) {
-        return 0;  // no image until the next size change
+        return;  // no image until the next size change
     }
     ListPaintInput input;
     input.store = &AppStore;
@@ -174,6 +178,15 @@ LRESULT OnPaint(HWND window) {
     if (!Pane.inputMethodAsked) {
         Pane.inputMethodAsked = true;
         SetTimer(window, kPrepareInputMethodTimer, USER_TIMER_MINIMUM, nullptr);
+    }
+}
+
+// A screen reader hears of a change once it shows, however many steps
+// made it.
+LRESULT OnPaint(HWND window) {
+    Paint(window);
+    if (Access.painted != nullptr) {
+        Access.painted(window);
     }
     return 0;
 }
@@ -209,6 +222,13 @@ LRESULT OnContextMenu(HWND window) {
 }
 
 // --- Outside readers ------------------------------------------------------------
+
+LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (Access.getObject != nullptr) {
+        return Access.getObject(window, wParam, lParam);
+    }
+    return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+}
 
 // The item at a list-box index; false when there is none.
 bool ItemAtIndex(WPARAM index, Item& item) {
@@ -458,7 +478,7 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return OnSize(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            return OnFocusChange(window);
+            return OnFocusChange(window, message == WM_SETFOCUS);
         case WM_PAINT:
             return OnPaint(window);
         case WM_ERASEBKGND:
@@ -477,6 +497,8 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return OnGetText(wParam, lParam);
         case LB_GETTEXTLEN:
             return OnGetTextLength(wParam);
+        case WM_GETOBJECT:
+            return OnGetObject(window, wParam, lParam);
         case WM_MOUSEMOVE:
             return OnMouseMove(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONDOWN:
@@ -534,6 +556,10 @@ void SetListPaneHost(const ListPaneHost& host) {
     Host = host;
 }
 
+void SetListPaneAccess(const ListPaneAccess& access) {
+    Access = access;
+}
+
 int CreateListPane(HWND parent) {
     ListPaneHandle = CreateWindowExW(0, WideFromCp932(kListPaneClass).c_str(), L"",
                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
@@ -556,6 +582,10 @@ void RefreshListPaneForDpi() {
 
 int RowAtPoint(POINT clientPoint) {
     return RowAtPoint(clientPoint.y, AppStore.topIndex, AppStore.itemCount, Metrics().lineHeight);
+}
+
+ListMetrics ListPaneMetrics() {
+    return Metrics();
 }
 
 int NavigateFocus(NavigateMode mode) {

@@ -3,13 +3,14 @@
 // the navigation keys into selection changes, check toggles, drag moves,
 // new items and in-place edits. It owns its scroll bar ("ScrollBarPane"),
 // the three list fonts, the editor's background brush and its off-screen
-// image. It also answers LB_GETCOUNT, LB_GETTEXT and LB_GETTEXTLEN for
-// outside readers (screen readers, tests).
+// image. It answers LB_GETCOUNT, LB_GETTEXT and LB_GETTEXTLEN for outside
+// readers (tests), and screen readers through ListPaneAccess.
 #pragma once
 
 #include <windows.h>
 
 #include "listpane/focus_navigation.h"
+#include "listpane/list_geometry.h"
 #include "listpane/pointer_tracking.h"
 
 namespace tessel {
@@ -31,6 +32,18 @@ struct ListPaneHost {
 };
 void SetListPaneHost(const ListPaneHost& host);
 
+// What the pane asks of the screen-reader support, which sits above it and
+// fills this in at start-up. Without it the pane answers no reader.
+struct ListPaneAccess {
+    // Answers WM_GETOBJECT.
+    LRESULT (*getObject)(HWND pane, WPARAM wParam, LPARAM lParam) = nullptr;
+    // After each paint: the rows now show what the store holds.
+    void (*painted)(HWND pane) = nullptr;
+    // The pane has taken the keyboard focus.
+    void (*focused)(HWND pane) = nullptr;
+};
+void SetListPaneAccess(const ListPaneAccess& access);
+
 // Registers "ListPane" (start-up): the class atom, 0 on failure.
 ATOM RegisterListPaneClass(HINSTANCE instance);
 // Creates the pane as a child of parent, size 0 (the main window places
@@ -44,6 +57,8 @@ void RefreshListPaneForDpi();
 
 // The row position under a client point, or -1.
 int RowAtPoint(POINT clientPoint);
+// The sizes the pane draws and hit-tests its rows with.
+ListMetrics ListPaneMetrics();
 // Moves the focus row as a navigation key does (Shift extends the
 // selection from the anchor). 1 when the focus moved.
 int NavigateFocus(NavigateMode mode);

@@ -21,6 +21,19 @@ int RowBelow(int y, int topIndex, int lineHeight) {
 
 }  // namespace
 
+bool PlainPressOnRow(ListStore& store, int row) {
+    if (store.currentItems == nullptr || row < 0 || row >= CountItems(store.currentItems)) {
+        return false;
+    }
+    store.focusIndex = row;
+    if ((*store.currentItems)[static_cast<std::size_t>(row)].selected) {
+        return true;
+    }
+    SelectItemRange(store.currentItems, row, row);
+    store.anchorIndex = row;
+    return false;
+}
+
 bool BeginPrimaryPress(PointerState& state) {
     if (state.rightButtonDown) {
         return false;
@@ -54,13 +67,9 @@ PrimaryPressResult PrimaryPress(PointerState& state, ListStore& store, const Lis
             store.anchorIndex = row;
         }
         SelectItemRange(store.currentItems, store.anchorIndex, row);
-    } else if (item.selected) {
-        // Kept for a drag of the whole selection; the release collapses it.
-        state.collapsePending = true;
     } else {
-        state.collapsePending = false;
-        SelectItemRange(store.currentItems, row, row);
-        store.anchorIndex = row;
+        // A selection kept for a drag is collapsed by the release.
+        state.collapsePending = PlainPressOnRow(store, row);
     }
     if (IsOnCheckBox(x, y, item.indent, m)) {
         state.collapsePending = false;

@@ -36,6 +36,13 @@ struct PressKeys {
     bool shift = false;
 };
 
+// What a plain press (no Ctrl, no Shift) on a row does to the selection: the
+// row becomes the focus; an unselected row becomes the only selection and
+// the anchor, a selected one keeps the selection, and the answer is true (a
+// drag of the whole selection may follow). A reader's check toggle starts
+// the same way.
+bool PlainPressOnRow(ListStore& store, int row);
+
 // Primary press. BeginPrimaryPress answers false (ignored) while the
 // secondary button is down; the window then ends open edits and calls
 // PrimaryPress.

@@ -203,18 +203,12 @@ void TrackHover(HWND window, int x, int y) {
 
 // --- Releasing ------------------------------------------------------------------
 
-// Over the button: in tray mode the window hides and the lists are saved,
-// otherwise the program exits.
+// Released over the button, the press is a click.
 void ReleaseCloseButton(HWND window, int x, int y) {
     FrameMouse.closeButtonCaptured = false;
     BarMouse.closeButtonPressed = false;
     if (OnCloseButton(AppLayout, ClientSize(window).cx, x, y)) {
-        if (AppSettings.TaskTray == 1) {
-            HideMainWindow();
-            SaveListReporting(window);
-        } else {
-            PostMessageA(window, WM_COMMAND, kCmdExit, 0);
-        }
+        ClickCloseButton(window);
     }
     Redraw(window, kBarTitle);
 }
@@ -365,6 +359,15 @@ void OnFrameMouseLeave(HWND window) {
         BarMouse.hoverCategory = -2;
         BarMouse.hoverCategoryDrawn = -1;
         Redraw(window, kBarCategory);
+    }
+}
+
+void ClickCloseButton(HWND window) {
+    if (AppSettings.TaskTray == 1) {
+        HideMainWindow();
+        SaveListReporting(window);
+    } else {
+        PostMessageA(window, WM_COMMAND, kCmdExit, 0);
     }
 }
 

@@ -19,6 +19,9 @@ void OnFrameRButtonUp(HWND window, int x, int y);
 void OnFrameMouseWheel(HWND window, WPARAM wParam);
 // Posted by the hover timer once the mouse has left the window.
 void OnFrameMouseLeave(HWND window);
+// What a click on the close button does: in tray mode the window hides and
+// the list is saved, otherwise the program exits.
+void ClickCloseButton(HWND window);
 // Esc while a category is dragged: the drag is cancelled, the order kept.
 void CancelCategoryDrag(HWND window);
 // WM_NCHITTEST in tray mode, where the system resizes the window: the

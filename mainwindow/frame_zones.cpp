@@ -97,12 +97,24 @@ bool MovesBottom(SizingEdge edge) {
            edge == SizingEdge::BottomLeft;
 }
 
+ZoneBox TitleBarBox(const LayoutSettings& layout, std::int32_t width) {
+    return ZoneBox{0, 0, width, layout.TitleBarHeight};
+}
+
+ZoneBox CloseButtonBox(const LayoutSettings& layout, std::int32_t width) {
+    const std::int32_t right = width - layout.CloseButtonMarginRight;
+    return ZoneBox{right - layout.CloseButtonSize, layout.CloseButtonMarginTop,
+                   layout.CloseButtonSize, layout.CloseButtonSize};
+}
+
+ZoneBox CategoryBarBox(const LayoutSettings& layout, std::int32_t width) {
+    return ZoneBox{0, layout.TitleBarHeight, width, layout.CategoryHeight};
+}
+
 bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_t x,
                    std::int32_t y) {
-    const std::int32_t right = width - layout.CloseButtonMarginRight;
-    return Within(x, right - layout.CloseButtonSize, right) &&
-           Within(y, layout.CloseButtonMarginTop,
-                  layout.CloseButtonMarginTop + layout.CloseButtonSize);
+    const ZoneBox box = CloseButtonBox(layout, width);
+    return Within(x, box.left, box.left + box.width) && Within(y, box.top, box.top + box.height);
 }
 
 bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y, DpiScale scale) {
@@ -113,8 +125,8 @@ bool OnSystemIcon(const LayoutSettings& layout, std::int32_t x, std::int32_t y, 
 }
 
 bool InCategoryBar(const LayoutSettings& layout, bool barShown, std::int32_t y) {
-    return barShown &&
-           Within(y, layout.TitleBarHeight, layout.TitleBarHeight + layout.CategoryHeight);
+    const ZoneBox box = CategoryBarBox(layout, 0);
+    return barShown && Within(y, box.top, box.top + box.height);
 }
 
 CategoryArrow ArrowButtonAt(std::int32_t width, std::int32_t x, ArrowSplit split, DpiScale scale) {

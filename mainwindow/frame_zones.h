@@ -42,6 +42,21 @@ bool MovesTop(SizingEdge edge);
 bool MovesRight(SizingEdge edge);
 bool MovesBottom(SizingEdge edge);
 
+// A box in client pixels: x from left to left + width (exclusive), y the same.
+struct ZoneBox {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+// Where the title bar, its close button and the category bar (when shown)
+// stand in a window of the given width: what the tests below test, and
+// what a screen reader is told.
+ZoneBox TitleBarBox(const LayoutSettings& layout, std::int32_t width);
+ZoneBox CloseButtonBox(const LayoutSettings& layout, std::int32_t width);
+ZoneBox CategoryBarBox(const LayoutSettings& layout, std::int32_t width);
+
 bool OnCloseButton(const LayoutSettings& layout, std::int32_t width, std::int32_t x,
                    std::int32_t y);
 // The 16 x 16 cell of the title icon, when the icon is shown.

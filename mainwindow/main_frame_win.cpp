@@ -46,6 +46,8 @@ constexpr int kMinimumTrackWidth = 100;
 // later message may write them again from the emptied store.
 bool shutDown = false;
 
+MainFrameAccess Access;
+
 // --- Creation and shutdown ---------------------------------------------------
 
 bool FrameIsSizing() {
@@ -273,14 +275,29 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT OnPaint(HWND window) {
+void Paint(HWND window) {
     PaintScope paint(window);
     const RECT& r = paint.Invalid();
     if (OffscreenDc() != nullptr) {
         BitBlt(paint.Dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, OffscreenDc(), r.left,
                r.top, SRCCOPY);
     }
+}
+
+// A screen reader hears of a change to the bars once it shows.
+LRESULT OnPaint(HWND window) {
+    Paint(window);
+    if (Access.painted != nullptr && !shutDown) {
+        Access.painted(window);
+    }
     return 0;
+}
+
+LRESULT OnGetObject(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (Access.getObject != nullptr && !shutDown) {
+        return Access.getObject(window, wParam, lParam);
+    }
+    return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
 }
 
 // Copies as much of the title as fits (never half a two-byte character) and
@@ -542,6 +559,13 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kTrayNotifyMessage:
             return OnTrayCallback(window, wParam, lParam);
+        case WM_GETOBJECT:
+            return OnGetObject(window, wParam, lParam);
+        case kCloseButtonClickMessage:
+            if (!shutDown) {
+                ClickCloseButton(window);
+            }
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -563,6 +587,10 @@ ATOM RegisterMainFrameClass(HINSTANCE instance) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     wc.lpszClassName = kMainFrameClass;
     return RegisterClassExA(&wc);
+}
+
+void SetMainFrameAccess(const MainFrameAccess& access) {
+    Access = access;
 }
 
 LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

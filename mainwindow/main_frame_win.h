@@ -13,4 +13,18 @@ ATOM RegisterMainFrameClass(HINSTANCE instance);
 
 LRESULT CALLBACK MainFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// What the frame asks of the screen-reader support, which sits above it and
+// fills this in at start-up. Without it the frame answers no reader.
+struct MainFrameAccess {
+    // Answers WM_GETOBJECT.
+    LRESULT (*getObject)(HWND frame, WPARAM wParam, LPARAM lParam) = nullptr;
+    // After each paint: the bars now show what the store holds.
+    void (*painted)(HWND frame) = nullptr;
+};
+void SetMainFrameAccess(const MainFrameAccess& access);
+
+// Posted to the frame for a click on the close button that is not the
+// mouse's (a screen reader's), so that it runs after the request returns.
+inline constexpr UINT kCloseButtonClickMessage = 0x8040;
+
 }  // namespace tessel
