@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "access/accessibility_win.h"
 #include "app/start_window_plan.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/frame_state_win.h"
@@ -173,6 +174,7 @@ int RegisterWindowClasses(HINSTANCE instance) {
 }
 
 HWND CreateMainFrame(HINSTANCE instance, int showCommand) {
+    InstallAccessibility();
     StartWindowPlan plan =
         PlanStartWindow(showCommand, AppSettings, WindowShown, ToWorkArea(WorkArea));
     // The class stays ANSI (its WM_GETTEXT answers cp932 bytes); the

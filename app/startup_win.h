@@ -34,7 +34,8 @@ int LoadSettings();
 // is reported (no owner) and answers 0.
 int RegisterWindowClasses(HINSTANCE instance);
 // Creates, places and shows the main window as the settings and the show
-// command ask; null (after a report) when it cannot be created.
+// command ask, answering screen readers; null (after a report) when it
+// cannot be created.
 HWND CreateMainFrame(HINSTANCE instance, int showCommand);
 // Runs until the main window is gone; the quit message's code.
 int RunMessageLoop();

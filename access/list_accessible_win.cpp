@@ -1,0 +1,171 @@
+#include "access/list_accessible_win.h"
+
+#include <algorithm>
+
+#include "access/accessible_object_win.h"
+#include "access/list_reading.h"
+#include "access/ole_calls_win.h"
+#include "categorybar/category_rename_win.h"
+#include "listpane/item_commands_win.h"
+#include "listpane/item_editor_win.h"
+#include "listpane/list_pane_win.h"
+#include "listpane/pointer_tracking.h"
+#include "process/app_state_win.h"
+#include "process/wide_text_win.h"
+
+namespace tessel {
+namespace {
+
+class ListObject : public AccessibleObject {
+  public:
+    explicit ListObject(HWND pane) : AccessibleObject(pane) {}
+
+  protected:
+    bool Connected() const override { return Window() == ListPaneHandle && IsWindow(Window()); }
+
+    std::int32_t ChildCount() override { return std::max(CountItems(AppStore.currentItems), 0); }
+
+    HRESULT Parent(ComRef<IDispatch>& parent) override {
+        const OleCalls* ole = LoadOleCalls();
+        if (ole == nullptr) {
+            return E_FAIL;
+        }
+        return ole->createStdAccessibleObject(Window(), OBJID_WINDOW, __uuidof(IDispatch),
+                                              reinterpret_cast<void**>(parent.Put()));
+    }
+
+    std::wstring Name(std::int32_t child) override {
+        if (const Item* item = ItemOf(child)) {
+            return WideFromCp932(RowName(*item));
+        }
+        CategoryInfo category;
+        if (AppStore.categoryCount <= 0 ||
+            !AppStore.GetCategory(AppStore.currentCategory, category)) {
+            return std::wstring();
+        }
+        return WideFromCp932(category.name);
+    }
+
+    std::wstring Description(std::int32_t child) override {
+        const Item* item = ItemOf(child);
+        return item != nullptr ? WideFromCp932(RowDescription(*item)) : std::wstring();
+    }
+
+    std::int32_t Role(std::int32_t child) override {
+        const Item* item = ItemOf(child);
+        return item != nullptr ? RowRole(*item) : msaa::kRoleList;
+    }
+
+    std::int32_t States(std::int32_t child) override {
+        const ListView view = View();
+        const Item* item = ItemOf(child);
+        return item != nullptr ? RowStates(*item, child - 1, view) : ListStates(view);
+    }
+
+    std::wstring DefaultAction(std::int32_t child) override {
+        const Item* item = ItemOf(child);
+        return item != nullptr ? WideFromCp932(RowDefaultAction(*item)) : std::wstring();
+    }
+
+    // What a click on the row's check box does: the row takes the focus
+    // (and the selection, unless it is part of it) and the check of the
+    // selection turns as the row decides. One undo step.
+    HRESULT DoDefaultAction(std::int32_t child) override {
+        const Item* item = ItemOf(child);
+        if (item == nullptr || RowDefaultAction(*item).empty()) {
+            return DISP_E_MEMBERNOTFOUND;
+        }
+        const int row = child - 1;
+        SealListStep();
+        EndItemEdit(1);
+        EndCategoryRename(1);
+        PlainPressOnRow(AppStore, row);
+        ToggleItemMark(row, ItemMark::Check);
+        SealListStep();
+        InvalidateListPane();
+        return S_OK;
+    }
+
+    ClientBox Box(std::int32_t child) override {
+        const ListView view = View();
+        if (child == msaa::kSelf) {
+            return ClientBox{0, 0, view.clientWidth, view.clientHeight};
+        }
+        return RowBox(child - 1, view);
+    }
+
+    std::int32_t ChildAt(std::int32_t x, std::int32_t y) override {
+        return ChildAtPoint(x, y, View());
+    }
+
+    NavigateResult Navigate(std::int32_t from, std::int32_t direction) override {
+        return NavigateRows(from, direction, ChildCount());
+    }
+
+    std::int32_t FocusChild() override {
+        if (GetFocus() != Window()) {
+            return -1;
+        }
+        const int focus = AppStore.focusIndex;
+        return focus >= 0 && focus < ChildCount() ? ChildOfRow(focus) : msaa::kSelf;
+    }
+
+    std::vector<std::int32_t> SelectedChildren() override {
+        if (AppStore.currentItems == nullptr) {
+            return std::vector<std::int32_t>();
+        }
+        return tessel::SelectedChildren(*AppStore.currentItems);
+    }
+
+    HRESULT Select(std::int32_t child, std::int32_t flags) override {
+        const bool takeFocus = (flags & msaa::kSelectTakeFocus) != 0;
+        if (child == msaa::kSelf) {
+            if (flags != msaa::kSelectTakeFocus) {
+                return E_INVALIDARG;
+            }
+            SetFocus(Window());
+            return S_OK;
+        }
+        if (!SelectRow(AppStore, child - 1, flags)) {
+            return E_INVALIDARG;
+        }
+        if (takeFocus) {
+            SetFocus(Window());
+            UpdateListScroll(1);
+        }
+        InvalidateListPane();
+        return S_OK;
+    }
+
+  private:
+    // The row item at a child id; null for the list itself.
+    const Item* ItemOf(std::int32_t child) const {
+        const int row = RowOfChild(child, CountItems(AppStore.currentItems));
+        return row >= 0 ? &(*AppStore.currentItems)[static_cast<std::size_t>(row)] : nullptr;
+    }
+
+    ListView View() const {
+        RECT client{};
+        GetClientRect(Window(), &client);
+        const ListMetrics metrics = ListPaneMetrics();
+        ListView view;
+        view.itemCount = std::max(CountItems(AppStore.currentItems), 0);
+        view.topIndex = AppStore.topIndex;
+        view.focusIndex = AppStore.focusIndex;
+        view.paneFocused = GetFocus() == Window();
+        view.paneVisible = IsWindowVisible(Window()) != FALSE;
+        view.clientWidth = client.right - client.left;
+        view.clientHeight = client.bottom - client.top;
+        view.rowWidth = view.clientWidth - ScrollBarShownWidth;
+        view.lineHeight = metrics.lineHeight;
+        return view;
+    }
+};
+
+}  // namespace
+
+ComRef<IAccessible> MakeListObject(HWND pane) {
+    return MakeComObject<ListObject>(pane).As<IAccessible>();
+}
+
+}  // namespace tessel
