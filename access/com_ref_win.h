@@ -10,6 +10,8 @@
 
 #include <windows.h>
 
+#include <unknwn.h>
+
 #include <memory>
 #include <utility>
 

@@ -46,7 +46,15 @@ class FrameClientObject : public AccessibleObject {
             return S_OK;
         }
         if (child == kListPaneChild && ListPaneHandle != nullptr) {
-            return WindowObject(ListPaneHandle, object) == S_OK ? S_OK : S_FALSE;
+            // The pane's list, as the pane answers a reader itself.
+            const OleCalls* ole = LoadOleCalls();
+            if (ole == nullptr ||
+                ole->accessibleObjectFromWindow(ListPaneHandle, static_cast<DWORD>(OBJID_CLIENT),
+                                                __uuidof(IDispatch),
+                                                reinterpret_cast<void**>(object.Put())) != S_OK) {
+                return S_FALSE;
+            }
+            return S_OK;
         }
         return S_FALSE;
     }

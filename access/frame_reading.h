@@ -2,7 +2,7 @@
 // draws itself. The frame's client object has four children: the title bar
 // (named by the title), the close button (a push button), the category bar
 // (a page-tab list, an object of its own whose children are the tabs) and
-// the list pane (a window of its own). Pure functions over the frame's
+// the list pane's list (the object the pane answers a reader with). Pure functions over the frame's
 // geometry (mainwindow/frame_zones.h, categorybar/category_strip.h and
 // categorybar/pane_layout.h); access/frame_accessible_win.h answers with
 // them.

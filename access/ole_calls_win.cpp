@@ -19,6 +19,7 @@ OleCalls Load() {
     if (ole32 == nullptr || oleaut32 == nullptr || oleacc == nullptr ||
         !Find(ole32, "CoInitializeEx", coInitializeEx) ||
         !Find(oleacc, "LresultFromObject", calls.lresultFromObject) ||
+        !Find(oleacc, "AccessibleObjectFromWindow", calls.accessibleObjectFromWindow) ||
         !Find(oleacc, "CreateStdAccessibleObject", calls.createStdAccessibleObject) ||
         !Find(oleaut32, "SysAllocStringLen", calls.sysAllocStringLen)) {
         return OleCalls{};

@@ -14,6 +14,7 @@ namespace tessel {
 
 struct OleCalls {
     decltype(&::LresultFromObject) lresultFromObject = nullptr;
+    decltype(&::AccessibleObjectFromWindow) accessibleObjectFromWindow = nullptr;
     decltype(&::CreateStdAccessibleObject) createStdAccessibleObject = nullptr;
     decltype(&::SysAllocStringLen) sysAllocStringLen = nullptr;
 };

@@ -16,8 +16,15 @@
 //   tessel_probe ctrl-key CLASS KEY        bring the window forward and type Ctrl+KEY (a letter)
 //   tessel_probe clip-set-utf8 -           put stdin (UTF-8) on the clipboard as CF_UNICODETEXT
 //   only tessel_probe acp -                     print the ANSI code page of a process started now
+//   tessel_probe acc-rows CLASS CHILD [ID]  as a screen reader: the object ID (OBJID_CLIENT by
+//                                          default) of a child ("-": the window itself), its
+//                                          name and child count, then each child's
+//                                          "name|description|states in hex" (UTF-8)
+//   tessel_probe acc-do CLASS CHILD N      the default action of child N of the child's client
 // Exit status 0 on success, 1 when the window is not found, 2 on bad usage.
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -156,6 +163,78 @@ int TypeCtrlKey(HWND top, char letter) {
     return sent == 4 ? 0 : 1;
 }
 
+std::string Utf8(const wchar_t* text) {
+    if (text == nullptr) {
+        return std::string();
+    }
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, &utf8[0], size, nullptr, nullptr);
+    utf8.resize(std::strlen(utf8.c_str()));
+    return utf8;
+}
+
+VARIANT ChildVariant(long child) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = child;
+    return v;
+}
+
+// What a reader reads of one child: a text call's answer in UTF-8.
+template <class Call>
+std::string ReadText(IAccessible* object, long child, Call call) {
+    BSTR text = nullptr;
+    (object->*call)(ChildVariant(child), &text);
+    std::string utf8 = Utf8(text);
+    SysFreeString(text);
+    return utf8;
+}
+
+// The object a screen reader in this process gets for the window; null
+// when the window answers none. COM is started by the caller.
+IAccessible* ReaderObject(HWND window, LONG id) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(id), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object)))) {
+        return nullptr;
+    }
+    return object;
+}
+
+int ReadAccessibleRows(HWND window, LONG id) {
+    IAccessible* object = ReaderObject(window, id);
+    if (object == nullptr) {
+        return 1;
+    }
+    long count = 0;
+    object->get_accChildCount(&count);
+    PrintBytes(ReadText(object, CHILDID_SELF, &IAccessible::get_accName) + "|" +
+               std::to_string(count));
+    for (long child = 1; child <= count && child <= 50; ++child) {
+        VARIANT state;
+        VariantInit(&state);
+        object->get_accState(ChildVariant(child), &state);
+        char states[16];
+        std::snprintf(states, sizeof states, "%lx", state.vt == VT_I4 ? state.lVal : -1L);
+        PrintBytes(ReadText(object, child, &IAccessible::get_accName) + "|" +
+                   ReadText(object, child, &IAccessible::get_accDescription) + "|" + states);
+    }
+    object->Release();
+    return 0;
+}
+
+int DoDefaultAction(HWND window, long child) {
+    IAccessible* object = ReaderObject(window, OBJID_CLIENT);
+    if (object == nullptr) {
+        return 1;
+    }
+    const HRESULT result = object->accDoDefaultAction(ChildVariant(child));
+    object->Release();
+    return SUCCEEDED(result) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -239,6 +318,18 @@ int main(int argc, char** argv) {
         }
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
+    }
+    if ((verb == "acc-rows" || verb == "acc-do") && argc > 3) {
+        HWND window = std::strcmp(argv[3], "-") == 0 ? top : FindChild(top, argv[3]);
+        if (!window || FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+            return 1;
+        }
+        const int status =
+            verb == "acc-do"
+                ? (argc > 4 ? DoDefaultAction(window, std::atol(argv[4])) : 2)
+                : ReadAccessibleRows(window, argc > 4 ? std::atol(argv[4]) : OBJID_CLIENT);
+        CoUninitialize();
+        return status;
     }
     if (verb == "lb-count" && argc > 3) {
         HWND child = FindChild(top, argv[3]);
