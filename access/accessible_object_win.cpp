@@ -345,20 +345,7 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
         return E_POINTER;
     }
     PutEmpty(selection);
-    return Guard([&] {
-        std::vector<std::int32_t> children = SelectedChildren();
-        if (children.empty()) {
-            return S_FALSE;
-        }
-        if (children.size() == 1) {
-            PutChild(children.front(), selection);
-            return S_OK;
-        }
-        ComRef<ChildEnumeration> list = MakeComObject<ChildEnumeration>(std::move(children));
-        selection->vt = VT_UNKNOWN;
-        selection->punkVal = static_cast<IEnumVARIANT*>(list.Detach());
-        return S_OK;
-    });
+    return Guard([&] { return Selection(selection); });
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
@@ -502,63 +489,12 @@ std::int32_t AccessibleObject::FocusChild() {
     return -1;
 }
 
-std::vector<std::int32_t> AccessibleObject::SelectedChildren() {
-    return std::vector<std::int32_t>();
+HRESULT AccessibleObject::Selection(VARIANT*) {
+    return S_FALSE;
 }
 
 HRESULT AccessibleObject::Select(std::int32_t, std::int32_t) {
     return DISP_E_MEMBERNOTFOUND;
-}
-
-HRESULT ChildEnumeration::QueryInterface(REFIID iid, void** object) {
-    if (object == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == __uuidof(IUnknown) || iid == __uuidof(IEnumVARIANT)) {
-        *object = static_cast<IEnumVARIANT*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-HRESULT ChildEnumeration::Next(ULONG count, VARIANT* items, ULONG* fetched) {
-    if (items == nullptr) {
-        return E_POINTER;
-    }
-    ULONG given = 0;
-    for (; given < count && next_ < children_.size(); ++given, ++next_) {
-        PutLong(&items[given], children_[next_]);
-    }
-    if (fetched != nullptr) {
-        *fetched = given;
-    }
-    return given == count ? S_OK : S_FALSE;
-}
-
-HRESULT ChildEnumeration::Skip(ULONG count) {
-    const std::size_t left = children_.size() - next_;
-    next_ += count < left ? count : left;
-    return count <= left ? S_OK : S_FALSE;
-}
-
-HRESULT ChildEnumeration::Reset() {
-    next_ = 0;
-    return S_OK;
-}
-
-HRESULT ChildEnumeration::Clone(IEnumVARIANT** copy) {
-    if (copy == nullptr) {
-        return E_POINTER;
-    }
-    *copy = nullptr;
-    try {
-        *copy = MakeComObject<ChildEnumeration>(children_, next_).Detach();
-        return S_OK;
-    } catch (...) {
-        return CurrentExceptionResult();
-    }
 }
 
 }  // namespace tessel

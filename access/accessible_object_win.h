@@ -14,8 +14,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "access/com_ref_win.h"
 #include "access/reading_basics.h"
@@ -91,10 +89,16 @@ class AccessibleObject : public ComObject<IAccessible> {
     virtual NavigateResult Navigate(std::int32_t from, std::int32_t direction) = 0;
     // The child with the keyboard focus, 0 for the object itself, -1 none.
     virtual std::int32_t FocusChild();
-    // The selected children, ascending.
-    virtual std::vector<std::int32_t> SelectedChildren();
+    // The selection into out: VT_EMPTY and S_FALSE when there is none
+    // (the default), one child as PutChild puts it, or more as VT_UNKNOWN
+    // of an IEnumVARIANT of child ids.
+    virtual HRESULT Selection(VARIANT* out);
     // E_INVALIDARG for flags the object refuses.
     virtual HRESULT Select(std::int32_t child, std::int32_t flags);
+
+    // A child in a VARIANT as a reader expects it: an object of its own as
+    // VT_DISPATCH, an element (or the object itself) as VT_I4.
+    void PutChild(std::int32_t child, VARIANT* out);
 
   private:
     // Runs body unless the window is gone, turning any exception into an
@@ -106,29 +110,8 @@ class AccessibleObject : public ComObject<IAccessible> {
     bool ChildOf(const VARIANT& variant, std::int32_t& child);
     // The child as an object of its own, or empty for an element.
     ComRef<IAccessible> FullChild(std::int32_t child);
-    // A child in a VARIANT as a reader expects it: an object of its own as
-    // VT_DISPATCH, an element as VT_I4.
-    void PutChild(std::int32_t child, VARIANT* out);
 
     HWND window_ = nullptr;
-};
-
-// The selected children of an object, for get_accSelection when more than
-// one is selected.
-class ChildEnumeration : public ComObject<IEnumVARIANT> {
-  public:
-    explicit ChildEnumeration(std::vector<std::int32_t> children, std::size_t next = 0)
-        : children_(std::move(children)), next_(next) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override;
-    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override;
-    HRESULT STDMETHODCALLTYPE Reset() override;
-    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override;
-
-  private:
-    std::vector<std::int32_t> children_;
-    std::size_t next_ = 0;
 };
 
 }  // namespace tessel

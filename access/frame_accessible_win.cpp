@@ -183,9 +183,13 @@ class CategoryBarObject : public AccessibleObject {
         return NavigateTabs(from, direction, ChildCount());
     }
 
-    std::vector<std::int32_t> SelectedChildren() override {
+    HRESULT Selection(VARIANT* out) override {
         const int current = CurrentTab();
-        return current >= 0 ? std::vector<std::int32_t>{current + 1} : std::vector<std::int32_t>();
+        if (current < 0) {
+            return S_FALSE;
+        }
+        PutChild(current + 1, out);
+        return S_OK;
     }
 
     // One tab is current: a tab can only take the selection (or the focus,

@@ -16,6 +16,83 @@
 namespace tessel {
 namespace {
 
+// The selected rows as a reader steps through them, read from the list as
+// it goes: 100,000 selected rows cost nothing until they are read. Once the
+// pane is gone or shows another category there are no more.
+class SelectedRows : public ComObject<IEnumVARIANT> {
+  public:
+    SelectedRows(HWND pane, const ItemList* list, int next)
+        : pane_(pane), list_(list), next_(next) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IEnumVARIANT)) {
+            *object = static_cast<IEnumVARIANT*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override {
+        if (items == nullptr) {
+            return E_POINTER;
+        }
+        ULONG given = 0;
+        for (int row = 0; given < count && (row = Following()) >= 0; ++given) {
+            items[given].vt = VT_I4;
+            items[given].lVal = ChildOfRow(row);
+            next_ = row + 1;
+        }
+        if (fetched != nullptr) {
+            *fetched = given;
+        }
+        return given == count ? S_OK : S_FALSE;
+    }
+
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override {
+        ULONG skipped = 0;
+        for (int row = 0; skipped < count && (row = Following()) >= 0; ++skipped) {
+            next_ = row + 1;
+        }
+        return skipped == count ? S_OK : S_FALSE;
+    }
+
+    HRESULT STDMETHODCALLTYPE Reset() override {
+        next_ = 0;
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override {
+        if (copy == nullptr) {
+            return E_POINTER;
+        }
+        *copy = nullptr;
+        try {
+            *copy = MakeComObject<SelectedRows>(pane_, list_, next_).Detach();
+            return S_OK;
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+    }
+
+  private:
+    // The next selected row still to give, or -1.
+    int Following() const {
+        if (pane_ != ListPaneHandle || !IsWindow(pane_) || AppStore.currentItems != list_) {
+            return -1;
+        }
+        return NextSelectedRow(*list_, next_);
+    }
+
+    HWND pane_;
+    const ItemList* list_;
+    int next_;
+};
+
 class ListObject : public AccessibleObject {
   public:
     explicit ListObject(HWND pane) : AccessibleObject(pane) {}
@@ -110,11 +187,19 @@ class ListObject : public AccessibleObject {
         return focus >= 0 && focus < ChildCount() ? ChildOfRow(focus) : msaa::kSelf;
     }
 
-    std::vector<std::int32_t> SelectedChildren() override {
-        if (AppStore.currentItems == nullptr) {
-            return std::vector<std::int32_t>();
+    HRESULT Selection(VARIANT* out) override {
+        const ItemList* items = AppStore.currentItems;
+        const int first = items != nullptr ? NextSelectedRow(*items, 0) : -1;
+        if (first < 0) {
+            return S_FALSE;
         }
-        return tessel::SelectedChildren(*AppStore.currentItems);
+        if (NextSelectedRow(*items, first + 1) < 0) {
+            PutChild(ChildOfRow(first), out);
+            return S_OK;
+        }
+        out->vt = VT_UNKNOWN;
+        out->punkVal = MakeComObject<SelectedRows>(Window(), items, first).Detach();
+        return S_OK;
     }
 
     HRESULT Select(std::int32_t child, std::int32_t flags) override {

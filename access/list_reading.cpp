@@ -138,14 +138,13 @@ NavigateResult NavigateRows(std::int32_t from, std::int32_t direction, int itemC
     return NavigateLine(from, direction, itemCount, msaa::kNavDown, msaa::kNavUp);
 }
 
-std::vector<std::int32_t> SelectedChildren(const ItemList& items) {
-    std::vector<std::int32_t> children;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+int NextSelectedRow(const ItemList& items, int from) {
+    for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < items.size(); ++i) {
         if (items[i].selected) {
-            children.push_back(ChildOfRow(static_cast<int>(i)));
+            return static_cast<int>(i);
         }
     }
-    return children;
+    return -1;
 }
 
 bool SelectRow(ListStore& store, int position, std::int32_t flags) {

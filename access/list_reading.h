@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "access/reading_basics.h"
 #include "store/list_store.h"
@@ -55,8 +54,8 @@ std::int32_t ChildAtPoint(std::int32_t x, std::int32_t y, const ListView& view);
 // Up and down step through the rows, as next and previous do.
 NavigateResult NavigateRows(std::int32_t from, std::int32_t direction, int itemCount);
 
-// The rows selected now, as child ids in ascending order.
-std::vector<std::int32_t> SelectedChildren(const ItemList& items);
+// The first selected row at or after position from, or -1.
+int NextSelectedRow(const ItemList& items, int from);
 
 // What a selection request of a reader (accSelect's flags) does to the
 // current list: the row takes the selection, joins or leaves it, the

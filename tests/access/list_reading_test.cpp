@@ -233,7 +233,10 @@ TEST(ListReading, SelectionRequestsChangeTheStoreAsThePlatformDescribes) {
     EXPECT_EQ(list.Selected(), "");
     EXPECT_TRUE(SelectRow(list.store, 2, kExtend | kAdd));
     EXPECT_EQ(list.Selected(), "2");
-    EXPECT_EQ(SelectedChildren(list.items()), std::vector<std::int32_t>{3});
+    EXPECT_EQ(NextSelectedRow(list.items(), 0), 2);
+    EXPECT_EQ(NextSelectedRow(list.items(), 2), 2);
+    EXPECT_EQ(NextSelectedRow(list.items(), 3), -1);
+    EXPECT_EQ(NextSelectedRow(list.items(), -5), 2);
 }
 
 }  // namespace
