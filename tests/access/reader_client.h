@@ -1,16 +1,22 @@
-// A screen reader's side of the calls, for the tests: owners of what a
-// reader receives (BSTR, VARIANT), the object of a window as a reader asks
-// for it, and the events a reader would hear, caught with SetWinEventHook.
+// A screen reader's side, for the tests: owners of what a reader receives
+// (BSTR, VARIANT), the calls it makes, the events it hears (caught with
+// SetWinEventHook, out of context, as a reader in another process hears
+// them), and the real main window over a list.txt to read.
 #pragma once
 
 #include <windows.h>
 
 #include <oleacc.h>
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "access/com_ref_win.h"
+#include "commands/command_dispatch_win.h"
+#include "tests/mainwindow/frame_fixture.h"
 
 namespace tessel::test {
 
@@ -26,7 +32,6 @@ class OwnedText {
         return &text_;
     }
     std::wstring Text() const { return text_ != nullptr ? std::wstring(text_) : std::wstring(); }
-    bool Null() const { return text_ == nullptr; }
 
   private:
     BSTR text_ = nullptr;
@@ -44,7 +49,8 @@ class OwnedVariant {
     }
     const VARIANT& Get() const { return value_; }
     VARTYPE Type() const { return value_.vt; }
-    long Long() const { return value_.vt == VT_I4 ? value_.lVal : -1000; }
+    // The child id held, -1 for nothing held, -2 for an object.
+    long Long() const { return value_.vt == VT_I4 ? value_.lVal : value_.vt == VT_EMPTY ? -1 : -2; }
 
   private:
     VARIANT value_;
@@ -66,22 +72,16 @@ inline ComRef<IAccessible> ObjectOf(HWND window, LONG objectId) {
     return object;
 }
 
+using TextCall = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+
+inline std::wstring TextOf(IAccessible* object, TextCall call, long child) {
+    OwnedText text;
+    (object->*call)(ChildId(child), text.Out());
+    return text.Text();
+}
+
 inline std::wstring NameOf(IAccessible* object, long child) {
-    OwnedText name;
-    object->get_accName(ChildId(child), name.Out());
-    return name.Text();
-}
-
-inline std::wstring DescriptionOf(IAccessible* object, long child) {
-    OwnedText text;
-    object->get_accDescription(ChildId(child), text.Out());
-    return text.Text();
-}
-
-inline std::wstring DefaultActionOf(IAccessible* object, long child) {
-    OwnedText text;
-    object->get_accDefaultAction(ChildId(child), text.Out());
-    return text.Text();
+    return TextOf(object, &IAccessible::get_accName, child);
 }
 
 inline long RoleOf(IAccessible* object, long child) {
@@ -115,6 +115,14 @@ inline POINT OnScreen(HWND window, int x, int y) {
     return point;
 }
 
+// What accHitTest finds at a client point of window (OwnedVariant::Long).
+inline long HitTest(IAccessible* object, HWND window, int x, int y) {
+    const POINT point = OnScreen(window, x, y);
+    OwnedVariant hit;
+    object->accHitTest(point.x, point.y, hit.Out());
+    return hit.Long();
+}
+
 // One event as a reader's hook receives it.
 struct HeardEvent {
     DWORD event = 0;
@@ -127,6 +135,10 @@ struct HeardEvent {
     }
 };
 
+inline std::ostream& operator<<(std::ostream& out, const HeardEvent& e) {
+    return out << std::hex << e.event << std::dec << ":" << e.object << ":" << e.child;
+}
+
 inline std::vector<HeardEvent> heardEvents;
 
 inline void CALLBACK HearEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
@@ -134,15 +146,11 @@ inline void CALLBACK HearEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG obj
     heardEvents.push_back(HeardEvent{event, window, object, child});
 }
 
-// The end of the object events' range (EVENT_OBJECT_END, which mingw lacks).
-inline constexpr DWORD kLastObjectEvent = 0x80FF;
-
-// Listens to the object events of this process (out of context, as a
-// reader in another process does) while it lives.
+// Listens to the object events of this process while it lives.
 class EventEar {
   public:
     EventEar()
-        : hook_(SetWinEventHook(EVENT_OBJECT_CREATE, kLastObjectEvent, nullptr, HearEvent,
+        : hook_(SetWinEventHook(EVENT_OBJECT_CREATE, 0x80FF, nullptr, HearEvent,
                                 GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
         heardEvents.clear();
     }
@@ -157,6 +165,52 @@ class EventEar {
 
   private:
     HWINEVENTHOOK hook_ = nullptr;
+};
+
+// The real main window as a reader in this process meets it.
+class ReaderTest : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+    void TearDown() override {
+        FrameTest::TearDown();
+        CoUninitialize();
+    }
+
+    // The window over list.txt with the list pane focused; null when it
+    // cannot be made.
+    HWND OpenWindow(const std::string& listFile) {
+        WriteFileBytes(DataFile("list.txt"), listFile);
+        if (Create() == nullptr) {
+            return nullptr;
+        }
+        SetFocus(ListPaneHandle);
+        PumpMessages();
+        return frame_;
+    }
+
+    // A command as the shortcut table sends it, and what follows it shown.
+    void Command(int id) {
+        DispatchCommand(frame_, static_cast<WPARAM>(id));
+        PumpMessages();
+    }
+
+    // What was heard since the last call about these objects of window.
+    std::vector<HeardEvent> HeardAbout(HWND window, std::initializer_list<LONG> objects) {
+        PumpMessages();
+        std::vector<HeardEvent> heard;
+        for (const HeardEvent& event : heardEvents) {
+            for (LONG object : objects) {
+                if (event.window == window && event.object == object) {
+                    heard.push_back(event);
+                }
+            }
+        }
+        heardEvents.clear();
+        return heard;
+    }
 };
 
 }  // namespace tessel::test

@@ -37,6 +37,8 @@
 #include <string>
 #include <vector>
 
+#include "access/com_ref_win.h"
+
 namespace {
 
 HWND FindTop(const char* cls) {
@@ -192,25 +194,23 @@ std::string ReadText(IAccessible* object, long child, Call call) {
     return utf8;
 }
 
-// The object a screen reader in this process gets for the window; null
-// when the window answers none. COM is started by the caller.
-IAccessible* ReaderObject(HWND window, LONG id) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(id), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object)))) {
-        return nullptr;
-    }
+// The object a screen reader in this process gets for the window (COM is
+// started by the caller); empty when the window answers none.
+tessel::ComRef<IAccessible> ReaderObject(HWND window, LONG id) {
+    tessel::ComRef<IAccessible> object;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(id), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(object.Put()));
     return object;
 }
 
 int ReadAccessibleRows(HWND window, LONG id) {
-    IAccessible* object = ReaderObject(window, id);
-    if (object == nullptr) {
+    const tessel::ComRef<IAccessible> object = ReaderObject(window, id);
+    if (!object) {
         return 1;
     }
     long count = 0;
     object->get_accChildCount(&count);
-    PrintBytes(ReadText(object, CHILDID_SELF, &IAccessible::get_accName) + "|" +
+    PrintBytes(ReadText(object.Get(), CHILDID_SELF, &IAccessible::get_accName) + "|" +
                std::to_string(count));
     for (long child = 1; child <= count && child <= 50; ++child) {
         VARIANT state;
@@ -218,21 +218,15 @@ int ReadAccessibleRows(HWND window, LONG id) {
         object->get_accState(ChildVariant(child), &state);
         char states[16];
         std::snprintf(states, sizeof states, "%lx", state.vt == VT_I4 ? state.lVal : -1L);
-        PrintBytes(ReadText(object, child, &IAccessible::get_accName) + "|" +
-                   ReadText(object, child, &IAccessible::get_accDescription) + "|" + states);
+        PrintBytes(ReadText(object.Get(), child, &IAccessible::get_accName) + "|" +
+                   ReadText(object.Get(), child, &IAccessible::get_accDescription) + "|" + states);
     }
-    object->Release();
     return 0;
 }
 
 int DoDefaultAction(HWND window, long child) {
-    IAccessible* object = ReaderObject(window, OBJID_CLIENT);
-    if (object == nullptr) {
-        return 1;
-    }
-    const HRESULT result = object->accDoDefaultAction(ChildVariant(child));
-    object->Release();
-    return SUCCEEDED(result) ? 0 : 1;
+    const tessel::ComRef<IAccessible> object = ReaderObject(window, OBJID_CLIENT);
+    return object && SUCCEEDED(object->accDoDefaultAction(ChildVariant(child))) ? 0 : 1;
 }
 
 }  // namespace
