@@ -30,6 +30,20 @@ bool IsSeparator(ItemState state) {
     return state == ItemState::Separator;
 }
 
+// The row that is the whole selection, or -1 (none, or more than one).
+int OnlySelectedRow(const ItemList& items) {
+    int only = -1;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].selected) {
+            if (only >= 0) {
+                return -1;
+            }
+            only = static_cast<int>(i);
+        }
+    }
+    return only;
+}
+
 void Tell(std::vector<ListEvent>& events, std::uint32_t event, const std::vector<int>& rows) {
     for (int row : rows) {
         events.push_back(ListEvent{event, row + 1});
@@ -87,8 +101,6 @@ std::vector<ListEvent> RowWatch::Compare(const ListStore& store, bool paneFocuse
         const bool texts = store.changeCount != changeCount_;
         changeCount_ = store.changeCount;
         Changed renamed, checked, restyled, added, removed;
-        int selectedCount = 0;
-        int lastSelected = -1;
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             const Item& item = (*list)[i];
             RowMark& mark = rows_[i];
@@ -100,6 +112,11 @@ std::vector<ListEvent> RowWatch::Compare(const ListStore& store, bool paneFocuse
                     mark.text = text;
                 }
             }
+            // Most rows are as they were: a step changes one or two of 100,000.
+            if (item.state == mark.state && item.selected == mark.selected &&
+                item.indent == mark.indent) {
+                continue;
+            }
             if (IsChecked(item.state) != IsChecked(mark.state)) {
                 checked.Note(row);
             }
@@ -109,10 +126,6 @@ std::vector<ListEvent> RowWatch::Compare(const ListStore& store, bool paneFocuse
             }
             if (item.selected != mark.selected) {
                 (item.selected ? added : removed).Note(row);
-            }
-            if (item.selected) {
-                ++selectedCount;
-                lastSelected = row;
             }
             mark.state = item.state;
             mark.selected = item.selected;
@@ -126,8 +139,9 @@ std::vector<ListEvent> RowWatch::Compare(const ListStore& store, bool paneFocuse
             Tell(events, msaa::kEventStateChange, checked.rows);
             Tell(events, msaa::kEventDescriptionChange, restyled.rows);
             const int selectionChanges = added.count + removed.count;
-            if (selectionChanges > 0 && selectedCount == 1) {
-                events.push_back(ListEvent{msaa::kEventSelection, lastSelected + 1});
+            const int only = selectionChanges > 0 ? OnlySelectedRow(*list) : -1;
+            if (only >= 0) {
+                events.push_back(ListEvent{msaa::kEventSelection, only + 1});
             } else if (added.Many() || removed.Many() || selectionChanges > kRowEventLimit) {
                 events.push_back(ListEvent{msaa::kEventSelectionWithin, msaa::kSelf});
             } else {
