@@ -202,6 +202,7 @@ int main() {
                     (*times)[times->size() / 2], times->back());
     }
     Query("  of which the object itself (MakeListObject)", [] { MakeListObject(ListPaneHandle); });
+    std::printf("  (the rest is Wine's COM marshalling, the same for a list of any length)\n");
     ComRef<IAccessible> list = ObjectOf(ListPaneHandle, OBJID_CLIENT);
     if (!list) {
         std::fprintf(stderr, "no object for the pane\n");
