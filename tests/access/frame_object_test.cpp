@@ -64,7 +64,9 @@ TEST_F(FrameObject, ReadsTheTitleTheCloseButtonTheTabsAndTheList) {
     EXPECT_EQ(TextOf(frame, &IAccessible::get_accDefaultAction, 2), L"押す");
 
     // The close button where the frame draws it and takes its clicks.
-    const ZoneBox close = CloseButtonBox(AppLayout, kWidth);
+    RECT client{};
+    GetClientRect(frame_, &client);
+    const ZoneBox close = CloseButtonBox(AppLayout, client.right);
     const POINT corner = OnScreen(frame_, close.left, close.top);
     const RECT expected{corner.x, corner.y, corner.x + close.width, corner.y + close.height};
     const RECT place = LocationOf(frame, 2);

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "listpane/item_commands_win.h"
 #include "listpane/item_editor_win.h"
+#include "listpane/list_pane_win.h"
 #include "shell/command_ids.h"
 #include "tests/access/reader_client.h"
 
@@ -87,16 +89,18 @@ TEST_F(ListObject, PlacesAndHitTestsRowsWhereThePaneDrawsThem) {
     RECT client{};
     GetClientRect(ListPaneHandle, &client);
     const int rowWidth = client.right - ScrollBarShownWidth;
-    const int shown = (client.bottom + 21) / 22;  // the last one in part
+    const int height = ListPaneMetrics().lineHeight;          // 22 at 96 DPI
+    const int shown = (client.bottom + height - 1) / height;  // the last one in part
     for (int row : {4, 5, 5 + shown - 1, 5 + shown}) {
-        const POINT corner = OnScreen(ListPaneHandle, 0, (row - 5) * 22);
-        const RECT expected{corner.x, corner.y, corner.x + rowWidth, corner.y + 22};
+        const POINT corner = OnScreen(ListPaneHandle, 0, (row - 5) * height);
+        const RECT expected{corner.x, corner.y, corner.x + rowWidth, corner.y + height};
         const RECT place = LocationOf(list, row + 1);
         EXPECT_TRUE(EqualRect(&place, &expected)) << row;
         const bool inView = row >= 5 && row < 5 + shown;
         EXPECT_EQ((StatesOf(list, row + 1) & STATE_SYSTEM_OFFSCREEN) == 0, inView) << row;
-        if (inView) {
-            EXPECT_EQ(HitTest(list, ListPaneHandle, rowWidth / 2, (row - 5) * 22 + 11), row + 1);
+        if (inView) {  // its middle, or what shows of the row cut by the bottom
+            const int y = std::min<int>((row - 5) * height + height / 2, client.bottom - 1);
+            EXPECT_EQ(HitTest(list, ListPaneHandle, rowWidth / 2, y), row + 1) << row;
         }
     }
     EXPECT_EQ(HitTest(list, ListPaneHandle, client.right - 2, 30), CHILDID_SELF);  // scroll bar
