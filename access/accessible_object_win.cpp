@@ -10,7 +10,6 @@ namespace tessel {
 static_assert(msaa::kSelf == CHILDID_SELF);
 static_assert(msaa::kRoleTitleBar == ROLE_SYSTEM_TITLEBAR);
 static_assert(msaa::kRoleClient == ROLE_SYSTEM_CLIENT);
-static_assert(msaa::kRoleSeparator == ROLE_SYSTEM_SEPARATOR);
 static_assert(msaa::kRoleList == ROLE_SYSTEM_LIST);
 static_assert(msaa::kRoleListItem == ROLE_SYSTEM_LISTITEM);
 static_assert(msaa::kRolePageTab == ROLE_SYSTEM_PAGETAB);

@@ -76,8 +76,10 @@ std::string RowDefaultAction(const Item& item) {
     return IsChecked(item.state) ? kUncheckAction : kCheckAction;
 }
 
-std::int32_t RowRole(const Item& item) {
-    return item.state == ItemState::Separator ? msaa::kRoleSeparator : msaa::kRoleListItem;
+std::int32_t RowRole(const Item&) {
+    // A separator too: it keeps its place among the list's items, which a
+    // reader counts and selects, and its name says what it is.
+    return msaa::kRoleListItem;
 }
 
 std::int32_t RowStates(const Item& item, int position, const ListView& view) {

@@ -16,7 +16,6 @@ inline constexpr std::int32_t kSelf = 0;
 
 inline constexpr std::int32_t kRoleTitleBar = 0x01;
 inline constexpr std::int32_t kRoleClient = 0x0A;
-inline constexpr std::int32_t kRoleSeparator = 0x15;
 inline constexpr std::int32_t kRoleList = 0x21;
 inline constexpr std::int32_t kRoleListItem = 0x22;
 inline constexpr std::int32_t kRolePageTab = 0x25;

@@ -60,7 +60,7 @@ TEST_F(ListObject, ReadsTheRowsOfTheCurrentCategory) {
         {L"牛乳を買う", ROLE_SYSTEM_LISTITEM, kRow | STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED},
         {L"パン", ROLE_SYSTEM_LISTITEM, kRow | STATE_SYSTEM_CHECKED},
         {L"卵", ROLE_SYSTEM_LISTITEM, kRow},
-        {L"セパレータ", ROLE_SYSTEM_SEPARATOR, kRow},
+        {L"セパレータ", ROLE_SYSTEM_LISTITEM, kRow},
     };
     for (long child = 1; child <= 4; ++child) {
         EXPECT_EQ(NameOf(list, child), rows[child - 1].name) << child;

@@ -44,7 +44,7 @@ TEST(ListReading, StateWordsNamesAndRolesOfEveryKindOfRow) {
         EXPECT_EQ(RowDescription(item), c.description) << static_cast<int>(c.state);
         EXPECT_EQ(RowDefaultAction(item), c.action) << static_cast<int>(c.state);
         EXPECT_EQ(RowName(item), separator ? kSeparator : "milk");
-        EXPECT_EQ(RowRole(item), separator ? msaa::kRoleSeparator : msaa::kRoleListItem);
+        EXPECT_EQ(RowRole(item), msaa::kRoleListItem);
     }
 }
 
