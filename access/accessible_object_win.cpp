@@ -95,6 +95,26 @@ HRESULT AccessibleObject::Guard(Body&& body) {
     }
 }
 
+HRESULT AccessibleObject::ReadText(const VARIANT& child, BSTR* out,
+                                   HRESULT (STDMETHODCALLTYPE IAccessible::*forward)(VARIANT,
+                                                                                     BSTR*),
+                                   std::wstring (AccessibleObject::*own)(std::int32_t)) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    *out = nullptr;
+    return Guard([&] {
+        std::int32_t id = 0;
+        if (!ChildOf(child, id)) {
+            return E_INVALIDARG;
+        }
+        if (ComRef<IAccessible> full = FullChild(id)) {
+            return (full.Get()->*forward)(Self(), out);
+        }
+        return PutText((this->*own)(id), out);
+    });
+}
+
 bool AccessibleObject::ChildOf(const VARIANT& variant, std::int32_t& child) {
     if (variant.vt == VT_EMPTY) {
         child = CHILDID_SELF;
@@ -206,54 +226,16 @@ HRESULT AccessibleObject::get_accChild(VARIANT child, IDispatch** object) {
 }
 
 HRESULT AccessibleObject::get_accName(VARIANT child, BSTR* name) {
-    if (name == nullptr) {
-        return E_POINTER;
-    }
-    *name = nullptr;
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accName(Self(), name);
-        }
-        return PutText(Name(id), name);
-    });
+    return ReadText(child, name, &IAccessible::get_accName, &AccessibleObject::Name);
 }
 
 HRESULT AccessibleObject::get_accValue(VARIANT child, BSTR* value) {
-    if (value == nullptr) {
-        return E_POINTER;
-    }
-    *value = nullptr;
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accValue(Self(), value);
-        }
-        return PutText(Value(id), value);
-    });
+    return ReadText(child, value, &IAccessible::get_accValue, &AccessibleObject::Value);
 }
 
 HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
-    if (description == nullptr) {
-        return E_POINTER;
-    }
-    *description = nullptr;
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accDescription(Self(), description);
-        }
-        return PutText(Description(id), description);
-    });
+    return ReadText(child, description, &IAccessible::get_accDescription,
+                    &AccessibleObject::Description);
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
@@ -348,20 +330,8 @@ HRESULT AccessibleObject::get_accSelection(VARIANT* selection) {
 }
 
 HRESULT AccessibleObject::get_accDefaultAction(VARIANT child, BSTR* action) {
-    if (action == nullptr) {
-        return E_POINTER;
-    }
-    *action = nullptr;
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accDefaultAction(Self(), action);
-        }
-        return PutText(DefaultAction(id), action);
-    });
+    return ReadText(child, action, &IAccessible::get_accDefaultAction,
+                    &AccessibleObject::DefaultAction);
 }
 
 HRESULT AccessibleObject::accSelect(long flags, VARIANT child) {

@@ -105,6 +105,11 @@ class AccessibleObject : public ComObject<IAccessible> {
     // HRESULT: nothing may unwind into the reader's call.
     template <class Body>
     HRESULT Guard(Body&& body);
+    // A text of child: asked of the child's own object when it has one, else
+    // own's text (S_FALSE when empty).
+    HRESULT ReadText(const VARIANT& child, BSTR* out,
+                     HRESULT (STDMETHODCALLTYPE IAccessible::*forward)(VARIANT, BSTR*),
+                     std::wstring (AccessibleObject::*own)(std::int32_t));
     // The child id in a VARIANT (VT_I4; VT_EMPTY is the object itself),
     // false when it is none of this object's.
     bool ChildOf(const VARIANT& variant, std::int32_t& child);

@@ -138,27 +138,8 @@ void MeasureActions(const char* when) {
 }  // namespace
 
 int main() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"tessel-access-bench";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    if (!WriteList(folder)) {
-        std::fprintf(stderr, "cannot write the list\n");
-        return 1;
-    }
-    InitialiseProcessState(instance);
-    SetColourDefaults(AppLayout);
-    ExeDirectory = folder;
-    DataDirectory = folder + L"\\system";
-    AppSettings.WindowX = 0;
-    AppSettings.WindowY = 0;
-    AppSettings.WindowWidth = 500;
-    AppSettings.WindowHeight = 700;
-    AppSettings.NormalRect = {0, 0, 500, 700};
-    if (!RegisterWindowClasses(instance) ||
-        (frame = CreateMainFrame(instance, SW_SHOWNORMAL)) == nullptr) {
-        std::fprintf(stderr, "cannot create the window\n");
+    frame = bench::StartBenchProgram(L"tessel-access-bench", WriteList, 500, 700, SW_SHOWNORMAL);
+    if (frame == nullptr) {
         return 1;
     }
     SetFocus(ListPaneHandle);

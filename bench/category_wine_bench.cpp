@@ -81,27 +81,9 @@ int TabMiddle(int index) {
 }  // namespace
 
 int main() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"tessel-category-bench";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    if (!WriteList(folder)) {
-        std::fprintf(stderr, "cannot write the list\n");
-        return 1;
-    }
-    InitialiseProcessState(instance);
-    SetColourDefaults(AppLayout);
-    ExeDirectory = folder;
-    DataDirectory = folder + L"\\system";
-    AppSettings.WindowX = 0;
-    AppSettings.WindowY = 0;
-    AppSettings.WindowWidth = 800;
-    AppSettings.WindowHeight = 700;
-    AppSettings.NormalRect = {0, 0, 800, 700};
-    if (!RegisterWindowClasses(instance) ||
-        (frame = CreateMainFrame(instance, SW_SHOWNOACTIVATE)) == nullptr) {
-        std::fprintf(stderr, "cannot create the window\n");
+    frame =
+        bench::StartBenchProgram(L"tessel-category-bench", WriteList, 800, 700, SW_SHOWNOACTIVATE);
+    if (frame == nullptr) {
         return 1;
     }
     Repaint();

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/startup_win.h"
 #include "listpane/list_pane_win.h"
 #include "process/app_state_win.h"
 #include "scrollbar/scroll_bar_pane_win.h"
@@ -139,6 +140,36 @@ inline HWND CreateListPaneHost(const char* className, HBRUSH background, int pan
     MainFrameHandle = host;
     MoveWindow(ListPaneHandle, 10, 10, paneWidth, paneHeight, FALSE);
     return host;
+}
+
+// The real main window at (0, 0), width x height, over the list that
+// writeList puts into a fresh folder folderName in the temp folder; null,
+// with a line on stderr, when something could not be made.
+inline HWND StartBenchProgram(const wchar_t* folderName, bool (*writeList)(const std::wstring&),
+                              int width, int height, int show) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + folderName;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    if (!writeList(folder)) {
+        std::fprintf(stderr, "cannot write the list\n");
+        return nullptr;
+    }
+    InitialiseProcessState(instance);
+    SetColourDefaults(AppLayout);
+    ExeDirectory = folder;
+    DataDirectory = folder + L"\\system";
+    AppSettings.WindowX = 0;
+    AppSettings.WindowY = 0;
+    AppSettings.WindowWidth = width;
+    AppSettings.WindowHeight = height;
+    AppSettings.NormalRect = {0, 0, width, height};
+    HWND frame = RegisterWindowClasses(instance) ? CreateMainFrame(instance, show) : nullptr;
+    if (frame == nullptr) {
+        std::fprintf(stderr, "cannot create the window\n");
+    }
+    return frame;
 }
 
 }  // namespace tessel::bench
