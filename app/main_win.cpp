@@ -2,7 +2,11 @@
 #include <windows.h>
 
 #include "app/startup_win.h"
+#include "process/system_library_win.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    // Before any window and any library: nothing before this point loads
+    // one, as the executable imports KnownDLLs only.
+    tessel::KeepDllSearchInSystemFolder();
     return tessel::RunProgram(instance, showCommand);
 }
