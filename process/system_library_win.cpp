@@ -70,9 +70,9 @@ HMODULE LoadFromSystemFolder(const wchar_t* name) {
     if (path.empty()) {
         return nullptr;
     }
-    return LoadLibraryExW(path.c_str(), nullptr,
-                          searchFlagsKnown ? LOAD_LIBRARY_SEARCH_SYSTEM32
-                                           : LOAD_WITH_ALTERED_SEARCH_PATH);
+    return LoadLibraryExW(
+        path.c_str(), nullptr,
+        searchFlagsKnown ? LOAD_LIBRARY_SEARCH_SYSTEM32 : LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 template <std::size_t n>

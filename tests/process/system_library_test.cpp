@@ -41,9 +41,12 @@ TEST(SystemLibrary, EachFromTheSystemFolderWithItsCalls) {
         SystemLibrary library;
         const char* call;
     } cases[] = {
-        {SystemLibrary::User32, "GetSystemMetrics"},   {SystemLibrary::Shcore, "GetDpiForMonitor"},
-        {SystemLibrary::Shell32, "Shell_NotifyIconW"}, {SystemLibrary::Ole32, "CoInitializeEx"},
-        {SystemLibrary::OleAut32, "SysAllocStringLen"}, {SystemLibrary::OleAcc, "LresultFromObject"},
+        {SystemLibrary::User32, "GetSystemMetrics"},
+        {SystemLibrary::Shcore, "GetDpiForMonitor"},
+        {SystemLibrary::Shell32, "Shell_NotifyIconW"},
+        {SystemLibrary::Ole32, "CoInitializeEx"},
+        {SystemLibrary::OleAut32, "SysAllocStringLen"},
+        {SystemLibrary::OleAcc, "LresultFromObject"},
     };
     for (const auto& c : cases) {
         const wchar_t* name = SystemLibraryName(c.library);
