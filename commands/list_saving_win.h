@@ -15,6 +15,8 @@ inline constexpr UINT_PTR kIdleSaveTimer = 104;
 inline constexpr UINT kIdleSaveDelay = 2000;
 // Looked at again this soon while an edit, a drag or a modal box is open.
 inline constexpr UINT kIdleSaveRetry = 500;
+// How often the idle save looks whether its write in the background is done.
+inline constexpr UINT kIdleSaveWritePoll = 20;
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -34,7 +36,9 @@ bool ListHasUnsavedChanges();
 // (Re)starts the idle save's wait: as each change to the list begins.
 void ArmIdleSave();
 // The idle save's timer: writes the list when it changed and nothing is
-// under way. A failure is reported once, until a save succeeds again.
+// under way, formatted and written by a worker thread; the timer then looks
+// for the write's end. A failure is reported once, until a save succeeds
+// again.
 void OnIdleSaveTimer(HWND window);
 
 // Shows another program's version of list.txt when nothing is unsaved and

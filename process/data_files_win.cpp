@@ -1,7 +1,11 @@
 #include "process/data_files_win.h"
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
+#include <new>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "process/app_state_win.h"
@@ -122,13 +126,88 @@ bool KeepChangedListFile(const std::wstring& path) {
     return !changedCopy.empty();
 }
 
-// What the program now knows of list.txt: these bytes, just read or written.
+// What the program now knows of list.txt: a file of this stamp and
+// fingerprint holds the store as it was at changeCount.
+void RememberListFile(const FileStamp& stamp, std::uint64_t hash, std::uint64_t changeCount) {
+    knownList = KnownFile{stamp, hash};
+    lastSeenStamp = stamp;
+    savedChangeCount = changeCount;
+}
+
+// The same for these bytes, just read or written from AppStore.
 void RememberListFile(const std::wstring& path, std::string_view bytes) {
     FileStamp stamp;
     ReadFileStamp(path, stamp);
-    knownList = KnownFile{stamp, ContentHash(bytes)};
-    lastSeenStamp = stamp;
-    savedChangeCount = AppStore.changeCount;
+    RememberListFile(stamp, ContentHash(bytes), AppStore.changeCount);
+}
+
+// A write of list.txt handed to a worker thread: the copy of the list it
+// writes, and what came of it. Made, joined and freed on the interface
+// thread only, since the copy's long texts live in the store's text pool,
+// which has no lock; the worker only reads the copy.
+struct BackgroundWrite {
+    ListStore copy;
+    std::uint64_t changeCount = 0;
+    std::wstring path;
+    // The worker's results, read once done is set.
+    bool saved = false;
+    DWORD error = 0;
+    FileStamp stamp;
+    std::uint64_t hash = 0;
+    std::atomic<bool> done{false};
+    std::thread worker;
+
+    BackgroundWrite() = default;
+    BackgroundWrite(const BackgroundWrite&) = delete;
+    BackgroundWrite& operator=(const BackgroundWrite&) = delete;
+    ~BackgroundWrite() {
+        if (worker.joinable()) {
+            worker.join();
+        }
+    }
+};
+std::unique_ptr<BackgroundWrite> backgroundWrite;
+
+// Categories and items as the store holds them, for a worker to format while
+// the store goes on changing. Only what list.txt holds is copied.
+ListStore CopyOfList(const ListStore& store) {
+    ListStore copy;
+    CategoryInfo info;
+    for (int i = 0; store.GetCategory(i, info) != 0; ++i) {
+        Category category;
+        category.name = std::move(info.name);
+        category.items = *info.items;
+        if (copy.InsertCategory(std::move(category), -1) == 0) {
+            throw std::bad_alloc();
+        }
+    }
+    return copy;
+}
+
+void RunBackgroundWrite(BackgroundWrite& job) noexcept {
+    try {
+        const std::string bytes = FormatListFile(job.copy);
+        job.hash = ContentHash(bytes);
+        job.saved = ReplaceFileContent(job.path, bytes);
+        if (job.saved) {
+            // Taken at once, so that the watch knows this write for ours.
+            ReadFileStamp(job.path, job.stamp);
+        } else {
+            job.error = GetLastError();
+        }
+    } catch (...) {
+        job.saved = false;
+        job.error = ERROR_NOT_ENOUGH_MEMORY;
+    }
+    job.done.store(true, std::memory_order_release);
+}
+
+// Before list.txt is written over: the copies due of the file on disk.
+// false when one is due and cannot be made.
+bool KeepListFileBeforeWrite(const std::wstring& path) {
+    // The unread copy, when one is due, already keeps what is on disk.
+    const bool keptUnread = !listFileLoadedWhole;
+    return KeepUnreadListFile(path) && (keptUnread || KeepChangedListFile(path));
 }
 
 // Measured as the bar draws it: through UTF-16.
@@ -228,11 +307,11 @@ int ReadListFile(HDC measureDc) {
 }
 
 int WriteListFile() {
+    // One writer at a time; what the background write saved counts.
+    TakeListWriteOutcome(true);
     try {
         const std::wstring path = DataPath(kListFileName);
-        // The unread copy, when one is due, already keeps what is on disk.
-        const bool keptUnread = !listFileLoadedWhole;
-        if (!KeepUnreadListFile(path) || (!keptUnread && !KeepChangedListFile(path))) {
+        if (!KeepListFileBeforeWrite(path)) {
             return 0;
         }
         const std::string bytes = FormatListFile(AppStore);
@@ -245,6 +324,49 @@ int WriteListFile() {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
+}
+
+bool StartListWriteInBackground() {
+    TakeListWriteOutcome(true);
+    try {
+        const std::wstring path = DataPath(kListFileName);
+        if (!KeepListFileBeforeWrite(path)) {
+            return false;
+        }
+        auto write = std::make_unique<BackgroundWrite>();
+        write->copy = CopyOfList(AppStore);
+        write->changeCount = AppStore.changeCount;
+        write->path = path;
+        BackgroundWrite* job = write.get();
+        write->worker = std::thread([job] { RunBackgroundWrite(*job); });
+        backgroundWrite = std::move(write);
+        return true;
+    } catch (...) {
+        // No memory for the copy, or no thread to write it.
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return false;
+    }
+}
+
+bool ListWriteUnderWay() {
+    return backgroundWrite != nullptr;
+}
+
+ListWriteOutcome TakeListWriteOutcome(bool wait) {
+    if (backgroundWrite == nullptr ||
+        (!wait && !backgroundWrite->done.load(std::memory_order_acquire))) {
+        return ListWriteOutcome::None;
+    }
+    backgroundWrite->worker.join();
+    std::unique_ptr<BackgroundWrite> write = std::move(backgroundWrite);
+    if (write->saved) {
+        RememberListFile(write->stamp, write->hash, write->changeCount);
+        return ListWriteOutcome::Saved;
+    }
+    const DWORD error = write->error;
+    write.reset();  // freed first, so that the error code is the write's
+    SetLastError(error);
+    return ListWriteOutcome::Failed;
 }
 
 std::wstring ListFilePath() {
@@ -260,6 +382,9 @@ std::wstring TakeChangedListCopy() {
 }
 
 OutsideListChange TakeUpChangedListFile(HDC measureDc) {
+    if (ListWriteUnderWay()) {
+        return OutsideListChange::None;  // the stamp is ours once the write is taken
+    }
     try {
         const std::wstring path = DataPath(kListFileName);
         FileStamp stamp;

@@ -37,7 +37,28 @@ int ReadListFile(HDC measureDc);
 // "list.txt.changed-YYYYMMDD-HHMMSS" (TakeChangedListCopy names it); when
 // that copy cannot be made, nothing is written and the answer is 0. On a
 // failure the system's error code tells why.
+// A write started in the background (StartListWriteInBackground) is
+// waited for first, so that there is one writer at a time.
 int WriteListFile();
+
+// The idle save's write, off the interface thread: the list is copied
+// here, then a worker formats, fingerprints and writes the copy, so that
+// a key pressed meanwhile waits for nothing but the copy. The same rules
+// as WriteListFile hold (copies of an unread or changed file are kept
+// first, here). false when nothing was started: the write failed before
+// it began, with the system's error code.
+bool StartListWriteInBackground();
+// Whether a write started in the background has not been taken yet; the
+// watch on list.txt looks at nothing meanwhile.
+bool ListWriteUnderWay();
+enum class ListWriteOutcome {
+    None,    // nothing under way, or (not waiting) still running
+    Saved,   // list.txt holds the copy that was written
+    Failed,  // the old file stayed whole; the system's error code says why
+};
+// Takes the result of a write started in the background once it is done
+// (waiting for it when wait is true).
+ListWriteOutcome TakeListWriteOutcome(bool wait);
 
 // The path of list.txt (UTF-16), for reports.
 std::wstring ListFilePath();
