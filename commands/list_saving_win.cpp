@@ -84,7 +84,10 @@ void NoteIdleSave(HWND window, bool saved) {
 
 void OnIdleSaveTimer(HWND window) {
     KillTimer(window, kIdleSaveTimer);
-    switch (TakeListWriteOutcome(false)) {
+    switch (ContinueListWrite()) {
+        case ListWriteOutcome::Working:
+            SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
+            return;
         case ListWriteOutcome::Saved:
             NoteIdleSave(window, true);
             break;  // changes made meanwhile are written next
@@ -92,10 +95,6 @@ void OnIdleSaveTimer(HWND window) {
             NoteIdleSave(window, false);
             return;
         case ListWriteOutcome::None:
-            if (ListWriteUnderWay()) {
-                SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
-                return;
-            }
             break;
     }
     if (ListChangesSaved()) {
@@ -106,7 +105,8 @@ void OnIdleSaveTimer(HWND window) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
         return;
     }
-    // Formatted and written by a worker: a key pressed meanwhile is not held.
+    // Formatted a slice at a time and written by a worker, so that a key
+    // pressed meanwhile is not held.
     if (StartListWriteInBackground()) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
     } else {

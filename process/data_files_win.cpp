@@ -1,6 +1,7 @@
 #include "process/data_files_win.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -141,14 +142,14 @@ void RememberListFile(const std::wstring& path, std::string_view bytes) {
     RememberListFile(stamp, ContentHash(bytes), AppStore.changeCount);
 }
 
-// A write of list.txt handed to a worker thread: the copy of the list it
-// writes, and what came of it. Made, joined and freed on the interface
-// thread only, since the copy's long texts live in the store's text pool,
-// which has no lock; the worker only reads the copy.
+// The idle save's write of list.txt. The interface thread formats the list
+// a slice at a time between its messages; a worker then fingerprints the
+// bytes and writes them. Made, joined and freed on the interface thread.
 struct BackgroundWrite {
-    ListStore copy;
-    std::uint64_t changeCount = 0;
+    ListFileFormatter formatter;
+    std::uint64_t changeCount = 0;  // of the list being formatted
     std::wstring path;
+    std::string bytes;
     // The worker's results, read once done is set.
     bool saved = false;
     DWORD error = 0;
@@ -168,36 +169,19 @@ struct BackgroundWrite {
 };
 std::unique_ptr<BackgroundWrite> backgroundWrite;
 
-// Categories and items as the store holds them, for a worker to format while
-// the store goes on changing. Only what list.txt holds is copied.
-ListStore CopyOfList(const ListStore& store) {
-    ListStore copy;
-    CategoryInfo info;
-    for (int i = 0; store.GetCategory(i, info) != 0; ++i) {
-        Category category;
-        category.name = std::move(info.name);
-        category.items = *info.items;
-        if (copy.InsertCategory(std::move(category), -1) == 0) {
-            throw std::bad_alloc();
-        }
-    }
-    return copy;
-}
+// How long one slice of formatting may hold the interface thread, and how
+// many lines are made between looks at the clock.
+constexpr auto kFormatSlice = std::chrono::microseconds(1000);
+constexpr std::size_t kLinesBetweenLooks = 2048;
 
 void RunBackgroundWrite(BackgroundWrite& job) noexcept {
-    try {
-        const std::string bytes = FormatListFile(job.copy);
-        job.hash = ContentHash(bytes);
-        job.saved = ReplaceFileContent(job.path, bytes);
-        if (job.saved) {
-            // Taken at once, so that the watch knows this write for ours.
-            ReadFileStamp(job.path, job.stamp);
-        } else {
-            job.error = GetLastError();
-        }
-    } catch (...) {
-        job.saved = false;
-        job.error = ERROR_NOT_ENOUGH_MEMORY;
+    job.hash = ContentHash(job.bytes);
+    job.saved = ReplaceFileContent(job.path, job.bytes);
+    if (job.saved) {
+        // Taken at once, so that the watch knows this write for ours.
+        ReadFileStamp(job.path, job.stamp);
+    } else {
+        job.error = GetLastError();
     }
     job.done.store(true, std::memory_order_release);
 }
@@ -329,20 +313,12 @@ int WriteListFile() {
 bool StartListWriteInBackground() {
     TakeListWriteOutcome(true);
     try {
-        const std::wstring path = DataPath(kListFileName);
-        if (!KeepListFileBeforeWrite(path)) {
-            return false;
-        }
         auto write = std::make_unique<BackgroundWrite>();
-        write->copy = CopyOfList(AppStore);
         write->changeCount = AppStore.changeCount;
-        write->path = path;
-        BackgroundWrite* job = write.get();
-        write->worker = std::thread([job] { RunBackgroundWrite(*job); });
+        write->path = DataPath(kListFileName);
         backgroundWrite = std::move(write);
         return true;
-    } catch (...) {
-        // No memory for the copy, or no thread to write it.
+    } catch (const std::bad_alloc&) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return false;
     }
@@ -352,9 +328,58 @@ bool ListWriteUnderWay() {
     return backgroundWrite != nullptr;
 }
 
+ListWriteOutcome ContinueListWrite() {
+    if (backgroundWrite == nullptr) {
+        return ListWriteOutcome::None;
+    }
+    BackgroundWrite& write = *backgroundWrite;
+    if (write.worker.joinable()) {
+        const ListWriteOutcome outcome = TakeListWriteOutcome(false);
+        return outcome == ListWriteOutcome::None ? ListWriteOutcome::Working : outcome;
+    }
+    if (write.changeCount != AppStore.changeCount) {
+        backgroundWrite.reset();  // the list changed under the slices: a later save starts anew
+        return ListWriteOutcome::None;
+    }
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        while (!write.formatter.Step(AppStore, kLinesBetweenLooks)) {
+            if (std::chrono::steady_clock::now() - start >= kFormatSlice) {
+                return ListWriteOutcome::Working;
+            }
+        }
+        // Checked now rather than at the start, so that a save abandoned for a
+        // change keeps no copy twice.
+        if (!KeepListFileBeforeWrite(write.path)) {
+            const DWORD error = GetLastError();
+            backgroundWrite.reset();
+            SetLastError(error);
+            return ListWriteOutcome::Failed;
+        }
+        write.bytes = std::move(write.formatter.Bytes());
+        BackgroundWrite* job = &write;
+        write.worker = std::thread([job] { RunBackgroundWrite(*job); });
+        return ListWriteOutcome::Working;
+    } catch (...) {
+        // No memory for the bytes, or no thread to write them.
+        backgroundWrite.reset();
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return ListWriteOutcome::Failed;
+    }
+}
+
 ListWriteOutcome TakeListWriteOutcome(bool wait) {
-    if (backgroundWrite == nullptr ||
-        (!wait && !backgroundWrite->done.load(std::memory_order_acquire))) {
+    if (backgroundWrite == nullptr) {
+        return ListWriteOutcome::None;
+    }
+    if (!backgroundWrite->worker.joinable()) {
+        if (!wait) {
+            return ListWriteOutcome::None;
+        }
+        backgroundWrite.reset();  // still formatting: nothing was written
+        return ListWriteOutcome::None;
+    }
+    if (!wait && !backgroundWrite->done.load(std::memory_order_acquire)) {
         return ListWriteOutcome::None;
     }
     backgroundWrite->worker.join();

@@ -41,23 +41,31 @@ int ReadListFile(HDC measureDc);
 // waited for first, so that there is one writer at a time.
 int WriteListFile();
 
-// The idle save's write, off the interface thread: the list is copied
-// here, then a worker formats, fingerprints and writes the copy, so that
-// a key pressed meanwhile waits for nothing but the copy. The same rules
-// as WriteListFile hold (copies of an unread or changed file are kept
-// first, here). false when nothing was started: the write failed before
-// it began, with the system's error code.
+// The idle save's write, which holds the interface thread for about a
+// millisecond at a time: the list is formatted a slice per call of
+// ContinueListWrite, between the messages, and a worker thread then
+// fingerprints and writes the bytes. The rules of WriteListFile hold (the
+// copies of an unread or changed file are kept first). One write at a time:
+// WriteListFile waits for a write under way, and a change to the list while
+// it is formatted drops it, since a later save writes the change too.
+//
+// Begins such a write; false (with the error code) when out of memory.
 bool StartListWriteInBackground();
-// Whether a write started in the background has not been taken yet; the
+// Whether a write begun in the background has not been taken yet; the
 // watch on list.txt looks at nothing meanwhile.
 bool ListWriteUnderWay();
 enum class ListWriteOutcome {
-    None,    // nothing under way, or (not waiting) still running
-    Saved,   // list.txt holds the copy that was written
-    Failed,  // the old file stayed whole; the system's error code says why
+    None,     // nothing under way (any more)
+    Working,  // call again later
+    Saved,    // list.txt holds the list as it was when the write began
+    Failed,   // the old file stayed whole; the system's error code says why
 };
-// Takes the result of a write started in the background once it is done
-// (waiting for it when wait is true).
+// Formats the next slice, hands the bytes to the worker, or takes its
+// result once it is done.
+ListWriteOutcome ContinueListWrite();
+// Takes the result of the worker once it is done (waiting for it when wait
+// is true); None while there is none or it still runs. A write still being
+// formatted is dropped when wait is true.
 ListWriteOutcome TakeListWriteOutcome(bool wait);
 
 // The path of list.txt (UTF-16), for reports.
