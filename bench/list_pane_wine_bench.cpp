@@ -194,8 +194,7 @@ void MeasureIdleSave() {
     bench::PrintFigures(54, "idle save, longest hold of the interface thread", holds, 2);
     bench::PrintFigures(54, "Down while the idle save is under way (slowest)", keys, 16);
     Measure(
-        "Down while no save is under way", [] { SelectRange(0, 0, 0); },
-        [] { SendKey(VK_DOWN); });
+        "Down while no save is under way", [] { SelectRange(0, 0, 0); }, [] { SendKey(VK_DOWN); });
     if (failures > 0) {
         std::printf("  (%d of the writes failed)\n", failures);
     }
