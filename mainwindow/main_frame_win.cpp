@@ -425,6 +425,11 @@ LRESULT OnTimer(HWND window, WPARAM id) {
                 OnIdleSaveTimer(window);
             }
             break;
+        case kReadNoticeTimer:
+            if (!shutDown) {
+                TellReadNotices(window);
+            }
+            break;
         default:
             break;
     }
