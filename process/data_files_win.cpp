@@ -166,10 +166,14 @@ ListRead ParseListBytes(std::string_view bytes, ListStore& store, HDC measureDc)
         return read;
     }
     bool lacked = false;
-    const std::string text = Cp932FromFile(bytes, encoding, lacked);
+    std::string converted;  // a cp932 file is read where it lies, never copied
+    if (encoding == TextEncoding::Utf8) {
+        converted = Cp932FromFile(bytes, encoding, lacked);
+        bytes = converted;
+    }
     bool dropped = false;
     read.result = ParseListFile(
-        text, store, AppSettings.SeparatorLength, AppLayout.CategorySpace,
+        bytes, store, AppSettings.SeparatorLength, AppLayout.CategorySpace,
         [measureDc](std::string_view name) { return TextWidth(measureDc, name); }, &dropped);
     read.whole = read.result == 1 && !dropped && !lacked;
     return read;
