@@ -398,13 +398,14 @@ TEST_F(DataFilesTest, Utf8FilesAreReadAsCp932) {
     EXPECT_TRUE(TakeReadNotices().empty());
 
     AppStore = ListStore();
-    WriteFileBytes(Path(L"list.txt"), u8"C\r\n□bé\r\n");
+    const std::string lacking = u8"C\r\n□bé\r\n";
+    WriteFileBytes(Path(L"list.txt"), lacking);
     ASSERT_EQ(ReadListFile(measure_.Get()), 1);
     EXPECT_EQ(FormatListFile(AppStore), "C\r\n□b?\r\n");
     EXPECT_EQ(TakeReadNotices().size(), 1u);
     ASSERT_EQ(WriteListFile(), 1);
     ASSERT_EQ(Backups().size(), 1u);
-    EXPECT_EQ(ReadFileBytes(Path(Backups()[0].c_str())), u8"C\r\n□bé\r\n");
+    EXPECT_EQ(ReadFileBytes(Path(Backups()[0].c_str())), lacking);
     EXPECT_EQ(TakeUnreadListCopy(), Path(Backups()[0].c_str()));
 }
 
