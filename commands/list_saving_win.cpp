@@ -125,11 +125,17 @@ void TellReadNotices(HWND window) {
     }
 }
 
+void ArmReadNotices(HWND window) {
+    if (HasReadNotices()) {
+        SetTimer(window, kReadNoticeTimer, kReadNoticeDelay, nullptr);
+    }
+}
+
 void TakeUpOutsideListChanges(HWND window) {
     // What was read is told once the window shows, out of the activation
     // or timer that brought it here.
-    if (HasReadNotices() && IsWindowVisible(window) && !IsIconic(window)) {
-        SetTimer(window, kReadNoticeTimer, kReadNoticeDelay, nullptr);
+    if (IsWindowVisible(window) && !IsIconic(window)) {
+        ArmReadNotices(window);
     }
     if (ListHasUnsavedChanges() || ListInUse(window) || OffscreenDc() == nullptr) {
         return;

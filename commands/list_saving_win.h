@@ -48,6 +48,8 @@ void TakeUpOutsideListChanges(HWND window);
 // this long after the window is first seen shown.
 inline constexpr UINT_PTR kReadNoticeTimer = 106;
 inline constexpr UINT kReadNoticeDelay = 100;
+// Starts the wait for them, when there are any: as the window is shown.
+void ArmReadNotices(HWND window);
 // Shows them in one box, once, when the window is shown and free.
 void TellReadNotices(HWND window);
 
