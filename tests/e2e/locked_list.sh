@@ -12,6 +12,14 @@ list="$E2E_DIR/system/list.txt"
 printf 'Shop\r\n\x81\xa0eggs\r\n' >"$list"  # □eggs
 cp "$list" "$E2E_DIR/list.orig"
 rows() { wine "$LIST_ROWS" "$E2E_CLASS" ListPane 2>/dev/null | tr -d '\r' | tr '\n' ' '; }
+# Waits up to $1 tenths of a second for the list to show.
+wait_rows() {
+  for _ in $(seq "$1"); do
+    [ "$(rows)" = "eggs " ] && return
+    sleep 0.1
+  done
+  fail "$2: '$(rows)'"
+}
 
 # Holds list.txt until ms after the main window shows up; waits until held.
 hold() {
@@ -38,11 +46,7 @@ check_closed() {
 hold 1000
 start_program
 probe wait '#32770' 2 >/dev/null && fail "a message box, though the file was held only a second"
-for _ in $(seq 50); do
-  [ "$(rows)" = "eggs " ] && break
-  sleep 0.1
-done
-[ "$(rows)" = "eggs " ] || fail "rows after a short hold: '$(rows)'"
+wait_rows 50 "rows after a short hold"
 check_closed "short hold"
 
 hold 5000
@@ -54,10 +58,6 @@ case "$text" in
   *) fail "the report is '$text'" ;;
 esac
 probe close '#32770' || fail "WM_CLOSE could not be posted to the box"
-for _ in $(seq 150); do
-  [ "$(rows)" = "eggs " ] && break
-  sleep 0.1
-done
-[ "$(rows)" = "eggs " ] || fail "the list was not taken up once free: '$(rows)'"
+wait_rows 150 "the list was not taken up once free"
 check_closed "long hold"
 pass "a list held a second is read; held longer, it is taken up once free"
