@@ -15,19 +15,29 @@
 namespace tessel {
 namespace {
 
-// Tells, once, where another program's version of list.txt was kept.
+void ShowNotice(HWND owner, const std::wstring& text) {
+    MessageBoxW(owner, text.c_str(), WideFromCp932(kProgramTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
+}
+
+// Tells, once, where the write kept the list it replaced: another
+// program's version, or a file that was not read whole.
 void TellChangedCopy(HWND owner) {
+    const std::wstring unread = TakeUnreadListCopy();
+    if (!unread.empty()) {
+        ShowNotice(owner,
+                   WideFromCp932("リストファイルは全部を読み込めていなかったため、\n"
+                                 "元のファイルを次のファイルに残してから保存しました。\n\n") +
+                       unread);
+    }
     const std::wstring copy = TakeChangedListCopy();
     if (copy.empty()) {
         return;
     }
-    const std::wstring text =
-        WideFromCp932(
-            "リストファイルが他のプログラムによって変更されていました。\n"
-            "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n") +
-        copy;
-    MessageBoxW(owner, text.c_str(), WideFromCp932(kProgramTitle).c_str(),
-                MB_OK | MB_ICONINFORMATION);
+    ShowNotice(owner, WideFromCp932(
+                          "リストファイルが他のプログラムによって変更されていました。\n"
+                          "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n") +
+                          copy);
 }
 
 // A mouse action, a menu or a modal box may still act on the list as it is.
@@ -130,7 +140,32 @@ bool ListHasUnsavedChanges() {
     return !ListChangesSaved() || itemEditing != 0 || CategoryRenameBox() != nullptr;
 }
 
+void TellReadNotices(HWND window) {
+    KillTimer(window, kReadNoticeTimer);
+    if (!IsWindowVisible(window) || IsIconic(window) || ListInUse(window)) {
+        return;  // the watch comes back to them
+    }
+    std::wstring text;
+    for (const std::wstring& notice : TakeReadNotices()) {
+        text += (text.empty() ? L"" : L"\n\n\n") + notice;
+    }
+    if (!text.empty()) {
+        ShowNotice(window, text);
+    }
+}
+
+void ArmReadNotices(HWND window) {
+    if (HasReadNotices()) {
+        SetTimer(window, kReadNoticeTimer, kReadNoticeDelay, nullptr);
+    }
+}
+
 void TakeUpOutsideListChanges(HWND window) {
+    // What was read is told once the window shows, out of the activation
+    // or timer that brought it here.
+    if (IsWindowVisible(window) && !IsIconic(window)) {
+        ArmReadNotices(window);
+    }
     if (ListHasUnsavedChanges() || ListInUse(window) || OffscreenDc() == nullptr) {
         return;
     }

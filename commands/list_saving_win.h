@@ -42,8 +42,19 @@ void ArmIdleSave();
 void OnIdleSaveTimer(HWND window);
 
 // Shows another program's version of list.txt when nothing is unsaved and
-// no mouse action, menu or message box is under way. From the watch timer
-// and window activation.
+// no mouse action, menu or message box is under way; while the list is
+// empty because list.txt could not be read, the file as soon as it can be.
+// From the watch timer and window activation, which also start the notices
+// about the files read once the window shows.
 void TakeUpOutsideListChanges(HWND window);
+
+// The notices about the files read (a file not used, a copy kept), shown
+// this long after the window is first seen shown.
+inline constexpr UINT_PTR kReadNoticeTimer = 106;
+inline constexpr UINT kReadNoticeDelay = 100;
+// Starts the wait for them, when there are any: as the window is shown.
+void ArmReadNotices(HWND window);
+// Shows them in one box, once, when the window is shown and free.
+void TellReadNotices(HWND window);
 
 }  // namespace tessel

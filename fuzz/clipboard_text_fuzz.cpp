@@ -38,17 +38,12 @@ void CheckRoundTrip(const std::vector<Item>& items, int separatorLength) {
         const Item& p = items[i];
         const Item& q = again[i];
         Check(p.indent >= 0 && p.indent <= tessel::kMaxIndent && p.indent == q.indent);
-        Check(q.selected && p.text.size() <= tessel::kMaxListLineBytes);
+        Check(q.selected && p.text.size() <= tessel::kMaxTextBytes);
         if (p.state == tessel::ItemState::Separator) {
             // Rebuilt from the separator length, whatever was cut; with no
             // dashes (length 0) nothing is left to know it by.
             Check(q.text == p.text);
             Check(q.state == p.state || p.text.empty());
-        } else if (p.text.size() > tessel::kMaxListLineBytes - 2) {
-            // A marker takes two bytes of the line, so a longer text loses
-            // its end (and with it maybe what made it no separator).
-            Check(q.text.size() <= tessel::kMaxListLineBytes - 2 ||
-                  q.state == tessel::ItemState::Separator);
         } else {
             Check(q.text == p.text && q.state == p.state);
         }

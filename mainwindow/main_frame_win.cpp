@@ -420,6 +420,11 @@ LRESULT OnTimer(HWND window, WPARAM id) {
                 OnIdleSaveTimer(window);
             }
             break;
+        case kReadNoticeTimer:
+            if (!shutDown) {
+                TellReadNotices(window);
+            }
+            break;
         default:
             break;
     }
@@ -500,6 +505,11 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return OnQueryEndSession(window);
         case WM_ACTIVATE:
             return OnActivate(window, wParam, lParam);
+        case WM_SHOWWINDOW:
+            if (wParam && !shutDown) {
+                ArmReadNotices(window);  // what was read is told once it shows
+            }
+            return DefWindowProcA(window, message, wParam, lParam);
         case WM_ENDSESSION:
             return OnEndSession(window, wParam);
         case WM_GETMINMAXINFO:

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "process/app_state_win.h"
 #include "process/wide_text_win.h"
@@ -16,6 +17,7 @@
 #include "storage/content_hash.h"
 #include "storage/file_handle_win.h"
 #include "storage/list_file_format.h"
+#include "storage/text_encoding.h"
 
 namespace tessel {
 
@@ -32,6 +34,16 @@ constexpr int kDefaultTitleBarHeight = 18;
 // (or finds no file) it does not, and the first write keeps the old file
 // under a backup name before it replaces it.
 bool listFileLoadedWhole = false;
+// The list is empty because list.txt could not be read: the watch takes
+// it up as soon as it can be, even when not whole.
+bool listReadFailed = false;
+// The copy the last write made of a list not read whole, until taken.
+std::wstring unreadCopy;
+// system.ini was there but gave nothing, and no copy of it could be made
+// yet: the write at exit makes one first.
+bool systemFileToKeep = false;
+// What the user is told of the files read, once the window shows.
+std::vector<std::wstring> readNotices;
 
 // list.txt as this program last read or wrote it: its entry and a
 // fingerprint of its bytes. Another program's version differs from it.
@@ -52,7 +64,7 @@ std::wstring DataPath(const wchar_t* name) {
     return DataDirectory + L"\\" + name;
 }
 
-// "list.txt.<kind>-YYYYMMDD-HHMMSS" beside the list, "-2", "-3"... added
+// "<file>.<kind>-YYYYMMDD-HHMMSS" beside the file, "-2", "-3"... added
 // when that name is taken; the name made, or empty when no copy could be.
 std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
     SYSTEMTIME now{};
@@ -92,11 +104,84 @@ bool KeepUnreadListFile(const std::wstring& path) {
         if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
             return false;
         }
-    } else if (CopyToUnusedBackupName(path, "unread").empty()) {
-        return false;
+    } else {
+        unreadCopy = CopyToUnusedBackupName(path, "unread");
+        if (unreadCopy.empty()) {
+            return false;
+        }
     }
     listFileLoadedWhole = true;
     return true;
+}
+
+// Measured as the bar draws it: through UTF-16.
+int TextWidth(HDC dc, std::string_view text) {
+    const std::wstring wide = WideFromCp932(text);
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) {
+        return 0;
+    }
+    return extent.cx;
+}
+
+void Notice(const char* text, const std::wstring& path) {
+    readNotices.push_back(WideFromCp932(text) + L"\n\n" + path);
+}
+
+// The reasons a list is not read whole, as the user is told them.
+constexpr const char* kListNotWholeNotice =
+    "リストファイルの一部を読み込めませんでした。\n"
+    "（長すぎる行、項目の途中のタブ、Shift-JIS にない文字など）\n"
+    "保存するときに、元のファイルを別の名前で残します。";
+constexpr const char* kListUtf16Notice =
+    "リストファイルは UTF-16 で保存されているため、読み込めませんでした。\n"
+    "保存するときに、元のファイルを別の名前で残します。\n"
+    "Shift-JIS (ANSI) か UTF-8 で保存し直すと読み込めます。";
+
+// A file's bytes as cp932: UTF-8 is brought over, cp932 stays as it is.
+// lacked tells that letters cp932 lacks became "?" (or that a file marked
+// as UTF-8 is none).
+std::string Cp932FromFile(std::string_view bytes, TextEncoding encoding, bool& lacked) {
+    lacked = false;
+    if (encoding != TextEncoding::Utf8) {
+        return std::string(bytes);
+    }
+    std::u16string utf16;
+    if (!Utf16FromUtf8ForCp932(bytes, utf16)) {
+        lacked = true;
+        // Marked, yet no UTF-8: as cp932 behind the mark.
+        return std::string(bytes.substr(bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0));
+    }
+    const std::wstring wide(utf16.begin(), utf16.end());
+    return Cp932FromWide(wide, lacked);
+}
+
+struct ListRead {
+    int result = 1;      // what ParseListFile answered
+    bool whole = true;   // nothing of the file is missing from the store
+    bool utf16 = false;  // a file in UTF-16: the store is untouched
+};
+
+ListRead ParseListBytes(std::string_view bytes, ListStore& store, HDC measureDc) {
+    ListRead read;
+    const TextEncoding encoding = ListFileEncoding(bytes);
+    if (encoding == TextEncoding::Utf16) {
+        read.whole = false;
+        read.utf16 = true;
+        return read;
+    }
+    bool lacked = false;
+    std::string converted;  // a cp932 file is read where it lies, never copied
+    if (encoding == TextEncoding::Utf8) {
+        converted = Cp932FromFile(bytes, encoding, lacked);
+        bytes = converted;
+    }
+    bool dropped = false;
+    read.result = ParseListFile(
+        bytes, store, AppSettings.SeparatorLength, AppLayout.CategorySpace,
+        [measureDc](std::string_view name) { return TextWidth(measureDc, name); }, &dropped);
+    read.whole = read.result == 1 && !dropped && !lacked;
+    return read;
 }
 
 // Before a write replaces a list that another program changed since this
@@ -194,25 +279,41 @@ bool KeepListFileBeforeWrite(const std::wstring& path) {
     return KeepUnreadListFile(path) && (keptUnread || KeepChangedListFile(path));
 }
 
-// Measured as the bar draws it: through UTF-16.
-int TextWidth(HDC dc, std::string_view text) {
-    const std::wstring wide = WideFromCp932(text);
-    SIZE extent{};
-    if (!GetTextExtentPoint32W(dc, wide.data(), static_cast<int>(wide.size()), &extent)) {
-        return 0;
-    }
-    return extent.cx;
-}
-
 }  // namespace
 
 int ReadSystemSettings() {
+    systemFileToKeep = false;
     try {
+        const std::wstring path = DataPath(kSystemFileName);
         std::string bytes;
-        if (ReadWholeFile(DataPath(kSystemFileName), bytes) != FileReadResult::Read) {
-            return 0;
+        switch (ReadWholeFilePatiently(path, bytes)) {
+            case FileReadResult::Missing:
+                return 0;
+            case FileReadResult::Failed:
+                // Kept: exit copies it before it writes the settings used.
+                systemFileToKeep = true;
+                Notice(
+                    "設定ファイルを読み込めなかったため、初期設定で起動しました。\n"
+                    "終了するときに、元のファイルを別の名前で残してから保存します。",
+                    path);
+                return 0;
+            case FileReadResult::Read:
+                break;
         }
-        ParseSystemSettings(bytes, AppSettings);
+        const bool hasContent =
+            bytes.find_first_not_of(std::string_view(" \t\r\n\0", 5)) != std::string::npos;
+        if (ParseSystemSettings(bytes, AppSettings) == 0 && hasContent) {
+            // Another form of the file (a mark in front, LF line ends) or
+            // another file: what the user wrote is kept, never written over.
+            const std::wstring copy = CopyToUnusedBackupName(path, "unread");
+            systemFileToKeep = copy.empty();
+            Notice(copy.empty()
+                       ? "設定ファイルから設定を読み取れなかったため、初期設定で起動しました。\n"
+                         "終了するときに、元のファイルを別の名前で残してから保存します。"
+                       : "設定ファイルから設定を読み取れなかったため、初期設定で起動しました。\n"
+                         "元のファイルは次のファイルに残しました。",
+                   copy.empty() ? path : copy);
+        }
         // The file's placement is in the units of a program unaware of DPI,
         // and so is the screen it is brought onto; then it becomes pixels.
         const std::vector<MonitorArea> monitors = ScreenMonitors();
@@ -240,7 +341,18 @@ int WriteSystemSettings() {
         }
         AppSettings.CategoryIndex = AppStore.currentCategory;
         const SystemSettings stored = SettingsToStore(AppSettings, ScreenMonitors(), AppDpi);
-        return ReplaceFileContent(DataPath(kSystemFileName), FormatSystemSettings(stored)) ? 1 : 0;
+        const std::wstring path = DataPath(kSystemFileName);
+        if (systemFileToKeep) {
+            // A file that was not used is kept before it is replaced, or
+            // not replaced at all.
+            FileStamp stamp;
+            if (!ReadFileStamp(path, stamp) ||
+                (stamp.exists && CopyToUnusedBackupName(path, "unread").empty())) {
+                return 0;
+            }
+            systemFileToKeep = false;
+        }
+        return ReplaceFileContent(path, FormatSystemSettings(stored)) ? 1 : 0;
     } catch (...) {
         return 0;
     }
@@ -248,11 +360,22 @@ int WriteSystemSettings() {
 
 int ReadLayoutSettings() {
     try {
+        const std::wstring path = DataPath(kLayoutFileName);
         std::string bytes;
-        if (ReadWholeFile(DataPath(kLayoutFileName), bytes) != FileReadResult::Read) {
+        const FileReadResult read = ReadWholeFilePatiently(path, bytes);
+        const TextEncoding encoding = LayoutFileEncoding(bytes);
+        if (read == FileReadResult::Failed ||
+            (read == FileReadResult::Read && encoding == TextEncoding::Utf16)) {
+            Notice("レイアウトファイルを読み込めなかったため、初期のレイアウトで表示しています。",
+                   path);
             return 0;
         }
-        ParseLayoutSettings(bytes, AppLayout);
+        if (read != FileReadResult::Read) {
+            return 0;
+        }
+        // Letters cp932 lacks only spoil a face name: nothing is written back.
+        bool lacked = false;
+        ParseLayoutSettings(Cp932FromFile(bytes, encoding, lacked), AppLayout);
         return 1;
     } catch (...) {
         return 0;
@@ -261,30 +384,39 @@ int ReadLayoutSettings() {
 
 int ReadListFile(HDC measureDc) {
     listFileLoadedWhole = false;
+    listReadFailed = false;
     knownList = KnownFile();
     lastSeenStamp = FileStamp();
     try {
         const std::wstring path = DataPath(kListFileName);
         std::string bytes;
-        switch (ReadWholeFile(path, bytes)) {
+        switch (ReadWholeFilePatiently(path, bytes)) {
             case FileReadResult::Missing:
                 // Nothing to lose, and nothing of the store is touched.
                 listFileLoadedWhole = true;
                 savedChangeCount = AppStore.changeCount;
                 return 1;
             case FileReadResult::Failed:
+                // The watch takes it up once it can be read.
+                listReadFailed = true;
                 return 0;
             case FileReadResult::Read:
                 break;
         }
-        const int result = ParseListFile(
-            bytes, AppStore, AppSettings.SeparatorLength, AppLayout.CategorySpace,
-            [measureDc](std::string_view name) { return TextWidth(measureDc, name); });
-        listFileLoadedWhole = result == 1;
+        const ListRead read = ParseListBytes(bytes, AppStore, measureDc);
+        listFileLoadedWhole = read.whole;
         if (listFileLoadedWhole) {
             RememberListFile(path, bytes);
+            return read.result;
         }
-        return result;
+        // Not read again by the watch until it changes; the first write
+        // keeps it under the unread name.
+        ReadFileStamp(path, lastSeenStamp);
+        savedChangeCount = AppStore.changeCount;
+        if (read.result == 1) {
+            Notice(read.utf16 ? kListUtf16Notice : kListNotWholeNotice, path);
+        }
+        return read.result;
     } catch (...) {
         return 0;
     }
@@ -303,6 +435,7 @@ int WriteListFile() {
             return 0;
         }
         RememberListFile(path, bytes);
+        listReadFailed = false;
         return 1;
     } catch (...) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
@@ -406,6 +539,18 @@ std::wstring TakeChangedListCopy() {
     return std::exchange(changedCopy, std::wstring());
 }
 
+std::wstring TakeUnreadListCopy() {
+    return std::exchange(unreadCopy, std::wstring());
+}
+
+bool HasReadNotices() {
+    return !readNotices.empty();
+}
+
+std::vector<std::wstring> TakeReadNotices() {
+    return std::exchange(readNotices, std::vector<std::wstring>());
+}
+
 OutsideListChange TakeUpChangedListFile(HDC measureDc) {
     if (ListWriteUnderWay()) {
         return OutsideListChange::None;  // the stamp is ours once the write is taken
@@ -436,19 +581,33 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc) {
         fresh.changeCount = AppStore.changeCount;
         // Undo steps of the list held no longer apply.
         fresh.history = AppStore.history;
-        if (ParseListFile(
-                bytes, fresh, AppSettings.SeparatorLength, AppLayout.CategorySpace,
-                [measureDc](std::string_view name) { return TextWidth(measureDc, name); }) != 1) {
+        const ListRead read = ParseListBytes(bytes, fresh, measureDc);
+        // A list that could not be read at all is shown as far as it can be
+        // read; another version over a list read whole only when it is whole.
+        if (read.utf16 || read.result != 1 || (!read.whole && !listReadFailed)) {
             // Not read whole: this program's list stays, and the next write
             // keeps the file under the unread name first.
             listFileLoadedWhole = false;
+            if (listReadFailed && read.utf16) {
+                listReadFailed = false;
+                Notice(kListUtf16Notice, path);
+            }
             return OutsideListChange::NotTakenUp;
         }
         if (fresh.history != nullptr) {
             fresh.history->Clear();
         }
+        if (!read.whole) {
+            Notice(kListNotWholeNotice, path);
+        }
+        listReadFailed = false;
+        listFileLoadedWhole = read.whole;
         AppStore = std::move(fresh);
-        RememberListFile(path, bytes);
+        if (listFileLoadedWhole) {
+            RememberListFile(path, bytes);
+        } else {
+            savedChangeCount = AppStore.changeCount;
+        }
         return OutsideListChange::TakenUp;
     } catch (...) {
         return OutsideListChange::NotTakenUp;

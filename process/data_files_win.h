@@ -7,24 +7,36 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tessel {
 
+// The reads wait up to kReadPatience for a file another program holds.
+// What the user should learn of them (a file not used, a copy kept) waits
+// in TakeReadNotices.
+
 // system.ini into AppSettings (placement clamped with the screen size);
-// 1 when read (also when empty), 0 when missing or unreadable.
+// 1 when read (also when empty), 0 when missing or unreadable. A file with
+// content that gives no setting is copied to "system.ini.unread-..." at
+// once; an unreadable one, or one that could not be copied, is copied by
+// the write at exit.
 int ReadSystemSettings();
 // AppSettings (and AppStore.currentCategory as "CategoryIndex") into
 // system.ini, replacing it in one step; 1 on success, 0 on failure with the
-// old file left whole.
+// old file left whole. A file that was not used is kept under the unread
+// name first; when it cannot be, nothing is written.
 int WriteSystemSettings();
 
-// layout.ini over AppLayout; 1 when read, 0 when missing or unreadable.
+// layout.ini over AppLayout (UTF-8 as the editor saved it, or cp932); 1
+// when read, 0 when missing or unreadable (or in UTF-16).
 int ReadLayoutSettings();
 
 // list.txt into the empty AppStore, with its bookkeeping. Category names are
 // measured with the font selected into measureDc (the category-bar font).
 // 1 on success (also when the file does not exist), 0 on failure. The caller
-// gives the main window the current category's name as its title.
+// gives the main window the current category's name as its title. A file in
+// UTF-8 is taken as such; one in UTF-16, or one read with a loss (a line cut,
+// a TAB dropped, a letter cp932 lacks...), counts as not read whole.
 int ReadListFile(HDC measureDc);
 // AppStore into list.txt, replacing it in one step; 1 on success, 0 with the
 // old file left whole on failure.
@@ -76,6 +88,13 @@ bool ListChangesSaved();
 // The path of the copy the last write made of another program's version,
 // once; empty when it made none.
 std::wstring TakeChangedListCopy();
+// The same for the copy of a list not read whole.
+std::wstring TakeUnreadListCopy();
+
+// The notices about the files read, each a text ending in the path it is
+// about; taken once.
+bool HasReadNotices();
+std::vector<std::wstring> TakeReadNotices();
 
 enum class OutsideListChange {
     None,        // list.txt is as this program last saw it
@@ -83,7 +102,8 @@ enum class OutsideListChange {
     NotTakenUp,  // it changed but could not be read whole (yet)
 };
 // For a moment when nothing is unsaved: when another program has changed
-// list.txt, reads it into AppStore in place of the list held. The current
+// list.txt, reads it into AppStore in place of the list held; while the
+// list is empty because list.txt could not be read, whenever it can be. The current
 // category stays by position (clamped) and its first item is focused; the
 // caller brings the windows up to date.
 OutsideListChange TakeUpChangedListFile(HDC measureDc);

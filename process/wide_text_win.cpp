@@ -27,6 +27,12 @@ std::wstring WideFromCp932(std::string_view text) {
 }
 
 std::string Cp932FromWide(std::wstring_view text) {
+    bool lacked = false;
+    return Cp932FromWide(text, lacked);
+}
+
+std::string Cp932FromWide(std::wstring_view text, bool& lacked) {
+    lacked = false;
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
         return std::string();
     }
@@ -37,8 +43,10 @@ std::string Cp932FromWide(std::wstring_view text) {
         return std::string();
     }
     std::string bytes(static_cast<std::size_t>(length), '\0');
+    BOOL usedDefault = FALSE;
     WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), size, &bytes[0], length,
-                        "?", nullptr);
+                        "?", &usedDefault);
+    lacked = usedDefault != FALSE;
     return bytes;
 }
 

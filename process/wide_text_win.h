@@ -16,5 +16,7 @@ std::wstring WideFromCp932(std::string_view text);
 // UTF-16 as cp932 bytes; a character cp932 lacks becomes "?" (never a
 // look-alike: "é" is no "e").
 std::string Cp932FromWide(std::wstring_view text);
+// The same; lacked tells whether a character became "?".
+std::string Cp932FromWide(std::wstring_view text, bool& lacked);
 
 }  // namespace tessel

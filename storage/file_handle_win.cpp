@@ -26,8 +26,9 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 FileReadResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
@@ -57,6 +58,18 @@ FileReadResult ReadWholeFile(const std::wstring& path, std::string& bytes) {
         done += read;
     }
     return FileReadResult::Read;
+}
+
+FileReadResult ReadWholeFilePatiently(const std::wstring& path, std::string& bytes) {
+    constexpr DWORD kPause = 100;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const FileReadResult result = ReadWholeFile(path, bytes);
+        if (result != FileReadResult::Failed || GetTickCount() - start >= kReadPatience) {
+            return result;
+        }
+        Sleep(kPause);
+    }
 }
 
 bool ReadFileStamp(const std::wstring& path, FileStamp& stamp) {

@@ -51,9 +51,17 @@ enum class FileReadResult {
     Failed,   // it exists but could not be opened, sized, buffered or read
 };
 
-// Reads the whole file, opened without sharing so that nobody writes it
-// meanwhile.
+// How long a read at start waits for a file that another program holds
+// (an indexer, a virus scanner, a sync client), in milliseconds.
+inline constexpr unsigned kReadPatience = 2000;
+
+// Reads the whole file once. It is opened sharing reading, writing and
+// deleting, so that a program that holds it open does not keep it from
+// being read.
 FileReadResult ReadWholeFile(const std::wstring& path, std::string& bytes);
+// The same, tried again for up to kReadPatience while it fails (a file
+// that is missing is not waited for).
+FileReadResult ReadWholeFilePatiently(const std::wstring& path, std::string& bytes);
 
 // What a file's directory entry tells of it: enough to notice that another
 // program wrote it.

@@ -109,8 +109,9 @@ int AppendPending(ItemList* items, std::vector<Item>& pending) {
 }  // namespace
 
 int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
-                  const MeasureName& measure) {
+                  const MeasureName& measure, bool* dropped) {
     int result = 1;
+    bool lost = false;
     try {
         const std::string separator = SeparatorText(separatorLength);
         // Items go to the category read last; none before the first one.
@@ -121,6 +122,7 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
         std::size_t position = 0;
         while (position < bytes.size()) {
             TakeListLine(bytes, position, line);
+            lost = lost || line.dropped;
             if (line.size == 0) {
                 continue;
             }
@@ -141,6 +143,7 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
                 items = store.FindCategoryItems(store.CountCategories() - 1);
                 continue;
             }
+            lost = lost || line.deeper || items == nullptr;
             if (items == nullptr) {
                 continue;
             }
@@ -160,6 +163,9 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
         result = 0;
     }
     SettleAfterLoad(store, categorySpace);
+    if (dropped != nullptr) {
+        *dropped = lost;
+    }
     return result;
 }
 

@@ -5,8 +5,9 @@
 //  - Every category line but the first follows an empty line.
 // The reader accepts more: CR LF, lone CR, lone LF and NUL all end a line,
 // empty lines are skipped, a line keeps at most 255 bytes in whole
-// characters, and only TABs in front of the first stored byte count (the
-// line rules of storage/list_line.h, which the clipboard reader shares).
+// characters behind its marker, and only TABs in front of the first stored
+// byte count (the line rules of storage/list_line.h, which the clipboard
+// reader shares).
 #pragma once
 
 #include <cstddef>
@@ -31,8 +32,13 @@ using MeasureName = std::function<int(std::string_view name)>;
 // names are measured with measure (null: width 0). Separators get
 // SeparatorText(separatorLength). 1; 0 when a record could not be stored
 // (what was read before stays, and the bookkeeping is set all the same).
+// When dropped is given it tells whether content of the file is not in the
+// store: the end of an over-long line, a TAB behind a line's first byte,
+// items in front of the first category, indentation deeper than kMaxIndent,
+// a NUL. Line ends, blank lines, TABs in front of a name and the number of
+// a separator's dashes are form, not content.
 int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength, int categorySpace,
-                  const MeasureName& measure);
+                  const MeasureName& measure, bool* dropped = nullptr);
 
 // The item a line stands for, the marker already read into state (Normal
 // for a clipboard line without one): body is the text behind the marker, and

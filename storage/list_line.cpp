@@ -39,6 +39,20 @@ bool EndsLine(char b) {
     return b == '\r' || b == '\n' || b == '\0';
 }
 
+// Whether lead and trail are one of the six state markers (0x81 0x9B,
+// 0x9C, 0x9E, 0x9F, 0xA0, 0xA1): a line that starts with one keeps a whole
+// text behind it.
+bool IsMarker(char lead, char trail) {
+    const auto t = static_cast<unsigned char>(trail);
+    return static_cast<unsigned char>(lead) == 0x81 &&
+           (t == 0x9B || t == 0x9C || t == 0x9E || t == 0x9F || t == 0xA0 || t == 0xA1);
+}
+
+// The most bytes a line that starts with these size bytes keeps.
+std::size_t LineLimit(const char* start, std::size_t size) {
+    return size >= 2 && IsMarker(start[0], start[1]) ? kMaxListLineBytes : kMaxTextBytes;
+}
+
 // Whether the byte in front of end is the lead byte of a character that
 // would take the byte at end along. Read backwards: the run of bytes in the
 // lead range in front of end starts behind a character's last byte (or at
@@ -67,36 +81,55 @@ void TakeLineByBytes(const char* bytes, std::size_t size, std::size_t& position,
     // any member, which would reload and store them for every byte.
     std::size_t at = position;
     std::size_t kept = 0;
+    std::size_t limit = kMaxTextBytes;
     int tabs = 0;
+    bool deeper = false;
+    bool dropped = false;
     while (at < size) {
         const char b = bytes[at++];
         if (IsCp932LeadByte(b)) {
             // A double-byte character is kept whole or not at all; a lead
             // byte that ends the data has no second byte and is dropped.
-            if (at < size) {
-                if (kept + 2 <= kMaxListLineBytes) {
+            if (at == size) {
+                dropped = true;
+            } else {
+                if (kept == 0 && IsMarker(b, bytes[at])) {
+                    limit = kMaxListLineBytes;
+                }
+                if (kept + 2 <= limit) {
                     line.bytes[kept] = b;
                     line.bytes[kept + 1] = bytes[at];
                     kept += 2;
+                } else {
+                    dropped = true;
                 }
                 ++at;
             }
         } else if (b == '\t') {
             // Only TABs before the text count; a TAB is never stored.
-            if (kept == 0 && tabs < kMaxIndent) {
+            if (kept != 0) {
+                dropped = true;
+            } else if (tabs < kMaxIndent) {
                 ++tabs;
+            } else {
+                deeper = true;
             }
         } else if (EndsLine(b)) {
+            dropped = dropped || b == '\0';
             SkipLineEnd(bytes, size, --at);
             break;
-        } else if (kept < kMaxListLineBytes) {
+        } else if (kept < limit) {
             line.bytes[kept++] = b;
+        } else {
+            dropped = true;
         }
     }
     position = at;
     line.text = line.bytes;
     line.size = kept;
     line.tabs = tabs;
+    line.deeper = deeper;
+    line.dropped = dropped;
 }
 
 }  // namespace
@@ -120,7 +153,8 @@ void TakeListLine(std::string_view data, std::size_t& position, ListLine& line) 
         end = FindControlByte(bytes, end + 1, size);  // other control bytes are text
     }
     const bool plain = tabs <= kMaxIndent && (end == size || bytes[end] != '\t') &&
-                       end - start <= kMaxListLineBytes && !EndsInLeadByte(bytes, start, end);
+                       end - start <= LineLimit(bytes + start, end - start) &&
+                       !EndsInLeadByte(bytes, start, end);
     if (!plain) {
         TakeLineByBytes(bytes, size, position, line);
         return;
@@ -128,6 +162,8 @@ void TakeListLine(std::string_view data, std::size_t& position, ListLine& line) 
     line.text = bytes + start;
     line.size = end - start;
     line.tabs = tabs;
+    line.deeper = false;
+    line.dropped = end < size && bytes[end] == '\0';
     SkipLineEnd(bytes, size, end);
     position = end;
 }

@@ -1,9 +1,9 @@
 // The line rules shared by every reader of item text (list.txt and the
 // clipboard): CR LF, lone CR, lone LF and NUL end a line; a line keeps at
-// most kMaxListLineBytes in whole cp932 characters (a double-byte character
-// that finds no room is dropped, a single byte behind it may still fit); only
-// TABs in front of the first stored byte count, as indentation, and a TAB
-// is never stored.
+// most kMaxTextBytes in whole cp932 characters behind a state marker, and
+// as many in all without one (a double-byte character that finds no room is
+// dropped, a single byte behind it may still fit); only TABs in front of the
+// first stored byte count, as indentation, and a TAB is never stored.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +13,8 @@
 
 namespace tessel {
 
-// A line keeps at most this many bytes, marker included.
-inline constexpr std::size_t kMaxListLineBytes = 255;
+// A line keeps at most this many bytes: a marker and a whole text.
+inline constexpr std::size_t kMaxListLineBytes = 2 + kMaxTextBytes;
 
 // One line as the readers keep it; a fixed buffer, so reading a line never
 // allocates.
@@ -27,7 +27,12 @@ struct ListLine {
     char bytes[kMaxListLineBytes];
     const char* text = bytes;  // the kept bytes: in the data read, or in bytes
     std::size_t size = 0;
-    int tabs = 0;  // TABs in front of the first stored byte, capped at kMaxIndent
+    int tabs = 0;         // TABs in front of the first stored byte, capped at kMaxIndent
+    bool deeper = false;  // more TABs stood in front than kMaxIndent
+    // Bytes of content were dropped: the end of an over-long line, a TAB
+    // behind the first stored byte, a lead byte that ends the data, or the
+    // line ended at a NUL (what follows it comes back as a line of its own).
+    bool dropped = false;
 
     std::string_view View() const { return {text, size}; }
 };

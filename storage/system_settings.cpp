@@ -41,11 +41,12 @@ constexpr DecimalKey kDecimalKeys[] = {
     {"EditMode", &SystemSettings::EditMode},
 };
 
-void ApplySetting(SystemSettings& settings, const IniSetting& setting) {
+// false when the key is none of the file's.
+bool ApplySetting(SystemSettings& settings, const IniSetting& setting) {
     for (const DecimalKey& key : kDecimalKeys) {
         if (setting.key == key.name) {
             settings.*key.field = ParseIniNumber(setting.value);
-            return;
+            return true;
         }
     }
     if (setting.key == "InsertPosition") {
@@ -62,7 +63,10 @@ void ApplySetting(SystemSettings& settings, const IniSetting& setting) {
             std::clamp(ParseIniNumber(setting.value), 0, kMaxSeparatorLength);
     } else if (setting.key == "WindowHotKey") {
         settings.WindowHotKey = ParseIniHex(setting.value);
+    } else {
+        return false;
     }
+    return true;
 }
 
 void AppendLine(std::string& out, std::string_view key, std::string_view value) {
@@ -103,7 +107,8 @@ void SetSystemDefaults(SystemSettings& settings) {
     settings = SystemSettings{};
 }
 
-void ParseSystemSettings(std::string_view bytes, SystemSettings& settings) {
+int ParseSystemSettings(std::string_view bytes, SystemSettings& settings) {
+    int applied = 0;
     bool inSystem = false;
     IniLineReader lines(bytes);
     std::string_view line;
@@ -112,10 +117,11 @@ void ParseSystemSettings(std::string_view bytes, SystemSettings& settings) {
             // Once on, the section stays on: keys after a header of another
             // name still count.
             inSystem = inSystem || line == "[System]";
-        } else if (inSystem) {
-            ApplySetting(settings, SplitIniSetting(line));
+        } else if (inSystem && ApplySetting(settings, SplitIniSetting(line))) {
+            ++applied;
         }
     }
+    return applied;
 }
 
 void ClampPlacement(SystemSettings& settings, int screenWidth, int screenHeight,

@@ -55,7 +55,9 @@ void SetSystemDefaults(SystemSettings& settings);
 
 // Applies the content of a system.ini (cp932 bytes) over the current values.
 // Placement clamps are separate (ClampPlacement), as they need the screen.
-void ParseSystemSettings(std::string_view bytes, SystemSettings& settings);
+// The number of settings taken: 0 for a file of no use (LF-only line ends,
+// a byte-order mark before "[System]", another program's file).
+int ParseSystemSettings(std::string_view bytes, SystemSettings& settings);
 
 // Brings the placement read from the file into range and sets NormalRect
 // from it. titleBarHeight is the least height.

@@ -342,6 +342,73 @@ TEST_F(DataFilesTest, SystemSettingsWrite) {
     EXPECT_NE(ReadFileBytes(Path(L"system.ini")).find("\r\nTaskTray=1\r\n"), std::string::npos);
 }
 
+// A system.ini that gives nothing, or cannot be read, is never written over:
+// it is kept under the unread name, and the notice names where it is.
+TEST_F(DataFilesTest, SystemSettingsNotUsedAreKept) {
+    TakeReadNotices();
+    const std::string lfOnly = "[System]\nLeft=7\nTop=8\n";
+    WriteFileBytes(Path(L"system.ini"), lfOnly);
+    EXPECT_EQ(ReadSystemSettings(), 1);
+    EXPECT_EQ(AppSettings.WindowX, 100);
+    std::vector<std::wstring> copies = FilesStartingWith(L"system.ini.unread-");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(Path(copies[0].c_str())), lfOnly);
+    std::vector<std::wstring> notices = TakeReadNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find(Path(copies[0].c_str())), std::wstring::npos);
+    ASSERT_EQ(WriteSystemSettings(), 1);
+    EXPECT_EQ(FilesStartingWith(L"system.ini.unread-").size(), 1u);
+
+    const std::string before = ReadFileBytes(Path(L"system.ini"));
+    {
+        FileHandle lock = LockFile(Path(L"system.ini"));
+        ASSERT_TRUE(lock.Valid());
+        EXPECT_EQ(ReadSystemSettings(), 0);
+        notices = TakeReadNotices();
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_NE(notices[0].find(Path(L"system.ini")), std::wstring::npos);
+        EXPECT_EQ(WriteSystemSettings(), 0);  // no copy can be made: nothing written
+    }
+    AppSettings.TaskTray = 1;
+    ASSERT_EQ(WriteSystemSettings(), 1);
+    copies = FilesStartingWith(L"system.ini.unread-");
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_TRUE(ReadFileBytes(Path(copies[0].c_str())) == before ||
+                ReadFileBytes(Path(copies[1].c_str())) == before);
+    EXPECT_NE(ReadFileBytes(Path(L"system.ini")).find("\r\nTaskTray=1\r\n"), std::string::npos);
+
+    // An empty file has nothing to keep.
+    WriteFileBytes(Path(L"system.ini"), "\r\n");
+    EXPECT_EQ(ReadSystemSettings(), 1);
+    EXPECT_EQ(FilesStartingWith(L"system.ini.unread-").size(), 2u);
+    EXPECT_TRUE(TakeReadNotices().empty());
+}
+
+// UTF-8 as an editor saves it: brought to cp932 through code page 932, with
+// cp932's forms; a letter cp932 lacks makes the list not read whole.
+TEST_F(DataFilesTest, Utf8FilesAreReadAsCp932) {
+    TakeReadNotices();
+    WriteFileBytes(Path(L"layout.ini"), u8"\xEF\xBB\xBF[Font]\r\nList=メイリオ,14,0\r\n");
+    ASSERT_EQ(ReadLayoutSettings(), 1);
+    EXPECT_EQ(AppLayout.listFont.face, "メイリオ");
+
+    WriteFileBytes(Path(L"list.txt"), u8"買い物\r\n□牛乳〜−\r\n\t■パン\r\n");
+    ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    EXPECT_EQ(FormatListFile(AppStore), "買い物\r\n□牛乳～－\r\n\t■パン\r\n");
+    EXPECT_TRUE(TakeReadNotices().empty());
+
+    AppStore = ListStore();
+    const std::string lacking = u8"C\r\n□bé\r\n";
+    WriteFileBytes(Path(L"list.txt"), lacking);
+    ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    EXPECT_EQ(FormatListFile(AppStore), "C\r\n□b?\r\n");
+    EXPECT_EQ(TakeReadNotices().size(), 1u);
+    ASSERT_EQ(WriteListFile(), 1);
+    ASSERT_EQ(Backups().size(), 1u);
+    EXPECT_EQ(ReadFileBytes(Path(Backups()[0].c_str())), lacking);
+    EXPECT_EQ(TakeUnreadListCopy(), Path(Backups()[0].c_str()));
+}
+
 TEST_F(DataFilesTest, LayoutSettingsRead) {
     EXPECT_EQ(ReadLayoutSettings(), 0);  // missing: every default stays
     EXPECT_EQ(AppLayout.titleFont.style, kFontBold);

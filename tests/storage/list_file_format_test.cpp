@@ -180,12 +180,12 @@ TEST(ListFileReadTest, SeparatorLengthLimits) {
 }
 
 TEST(ListFileReadTest, OverLongLines) {
-    // Single bytes: the first 255 are kept.
+    // Single bytes: the first 255 are kept, behind the marker of an item.
     auto loaded = Load(std::string(300, 'n') + "\r\n" + kBox + std::string(300, 't') + "\r\n");
     CategoryInfo info;
     ASSERT_EQ(loaded->store.GetCategory(0, info), 1);
     EXPECT_EQ(info.name, std::string(255, 'n'));
-    EXPECT_EQ(ItemsOf(loaded->store, 0)[0].text, std::string(253, 't'));  // marker + 253
+    EXPECT_EQ(ItemsOf(loaded->store, 0)[0].text, std::string(255, 't'));
 
     // A double-byte character that no longer fits is dropped whole, yet a
     // single byte behind it still fits.
@@ -208,6 +208,51 @@ TEST(ListFileReadTest, OverLongLines) {
     loaded = Load("X\x81");
     ASSERT_EQ(loaded->store.GetCategory(0, info), 1);
     EXPECT_EQ(info.name, "X");
+}
+
+// Whether a read drops content of the file: every loss, and the forms that
+// are no loss.
+TEST(ListFileReadTest, ReadsThatDropContent) {
+    std::string kanji255 = "a";  // 1 + 127 double-byte characters
+    for (int i = 0; i < 127; ++i) {
+        kanji255 += "あ";
+    }
+    const struct {
+        std::string file;
+        bool dropped;
+    } cases[] = {
+        {kExample, false},
+        {"C\n" + kBox + "x\r\r\n\n\n\nD\r" + kBox + "--\r\n", false},  // ends, blanks, dashes
+        {"\t\tC\r\n\t\t\t\r\n" + kBox + "\r\n", false},                // TABs in front of a name
+        {"C\r\n" + kBox + std::string(255, 't') + "\r\n", false},      // the longest text
+        {"C\r\n" + kBox + kanji255 + "\r\n", false},
+        {std::string(255, 'n') + "\r\n", false},  // the longest name
+        {std::string(100, '\t') + "C\r\n" + std::string(100, '\t') + kBox + "x", false},
+        {"C\r\n" + kBox + std::string(256, 't') + "\r\n", true},  // an over-long line
+        {"C\r\n" + kBox + kanji255 + "b\r\n", true},
+        {std::string(256, 'n') + "\r\n", true},
+        {"C\r\n" + kBox + "a\tb\r\n", true},  // a TAB in a text
+        {"C\r\n" + kBox + "\tb\r\n", true},
+        {"C\tD\r\n", true},
+        {kBox + "early\r\nC\r\n", true},  // an item before the first category
+        {"C\r\n" + std::string(101, '\t') + kBox + "x\r\n", true},  // deeper than 100
+        {"C\r\n" + kBox + std::string("a\0b\r\n", 5), true},        // a NUL
+        {std::string("C\r\n\0", 4), true},
+        {"C\r\nX\x81", true},  // a lead byte without its second byte
+    };
+    for (const auto& c : cases) {
+        ListStore store;
+        bool dropped = !c.dropped;
+        EXPECT_EQ(ParseListFile(c.file, store, 40, 5, Measure, &dropped), 1);
+        EXPECT_EQ(dropped, c.dropped) << c.file;
+    }
+    // What the writer writes always reads back whole: a 255-byte text too.
+    auto loaded = Load("C\r\n" + kBox + std::string(255, 't') + "\r\n");
+    bool dropped = true;
+    ListStore again;
+    ParseListFile(FormatListFile(loaded->store), again, 40, 5, Measure, &dropped);
+    EXPECT_FALSE(dropped);
+    EXPECT_EQ(ItemsOf(again, 0)[0].text, std::string(255, 't'));
 }
 
 TEST(ListFileReadTest, CurrentCategoryAndEmptyLists) {

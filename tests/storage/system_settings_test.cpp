@@ -22,6 +22,27 @@ const char kDefaultFile[] =
     "AutoIndent=1\r\nEditMode=0\r\nInsertPosition=111\r\nSeparatorLength=40\r\n"
     "WindowHotKey=0000\r\n\r\n";
 
+// How many settings a file gives: 0 tells a file of no use, which the
+// program keeps before it writes its own.
+TEST(SystemFileTest, SettingsTaken) {
+    const struct {
+        std::string bytes;
+        int taken;
+    } cases[] = {
+        {kDefaultFile, 20},
+        {"[System]\r\nLeft=5\r\nleft=6\r\nNoSuchKey=1\r\n", 1},
+        {"[System]\nLeft=5\nTop=5\n", 0},            // LF-only: one long line
+        {"\xEF\xBB\xBF[System]\r\nLeft=5\r\n", 0},   // a mark before the header
+        {"Left=5\r\n[Other]\r\nTop=5\r\n", 0},       // no [System]
+        {"[System]\r\nInsertPosition=1000\r\n", 1},  // a key known, its value not taken
+        {"", 0},
+    };
+    for (const auto& c : cases) {
+        SystemSettings settings;
+        EXPECT_EQ(ParseSystemSettings(c.bytes, settings), c.taken) << c.bytes;
+    }
+}
+
 TEST(SystemFileTest, WriterOutputIsByteExact) {
     SystemSettings settings;
     SetSystemDefaults(settings);
