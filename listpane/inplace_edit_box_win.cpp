@@ -78,6 +78,9 @@ void InplaceEditBox::Close() {
     if (window_ != nullptr) {
         HWND window = std::exchange(window_, nullptr);
         DestroyWindow(window);
+        // The shortcuts come back even when the box never lost the focus
+        // (a minimised window takes none).
+        ActiveAccelerators = AcceleratorHandle;
     }
     font_.Reset();
 }
