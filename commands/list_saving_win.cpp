@@ -13,6 +13,9 @@
 #include "process/wide_text_win.h"
 
 namespace tessel {
+
+UINT FailedSaveRetryDelay = kFailedSaveRetryDelay;
+
 namespace {
 
 // Tells, once, where another program's version of list.txt was kept.
@@ -71,18 +74,24 @@ void OnIdleSaveTimer(HWND window) {
     if (ListChangesSaved()) {
         return;  // an unchanged list.txt is never rewritten
     }
-    // An open edit's text is not in the list yet; a drag is not done.
-    if (itemEditing != 0 || CategoryRenameBox() != nullptr || ListInUse(window)) {
+    // A drag is not done. An open box's text is not in the list yet, so
+    // the list is written as it stands and the box's text follows later.
+    if (ListInUse(window)) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
         return;
     }
     if (WriteListFile()) {
         idleSaveFailureReported = false;
         TellChangedCopy(window);
-    } else if (!idleSaveFailureReported) {
+        return;
+    }
+    if (!idleSaveFailureReported) {
         idleSaveFailureReported = true;
         ReportFailedSave(window);
     }
+    // The disk may have room again, the lock may be gone: no change need
+    // come first.
+    SetTimer(window, kIdleSaveTimer, FailedSaveRetryDelay, nullptr);
 }
 
 bool ConfirmExitWithoutSaving(HWND owner) {
