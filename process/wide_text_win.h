@@ -16,5 +16,10 @@ std::wstring WideFromCp932(std::string_view text);
 // UTF-16 as cp932 bytes; a character cp932 lacks becomes "?" (never a
 // look-alike: "é" is no "e").
 std::string Cp932FromWide(std::wstring_view text);
+// Whether cp932 has every character of text, so that Cp932FromWide puts no
+// "?" for any. A character outside the BMP (a surrogate pair) never fits.
+bool Cp932HoldsAll(std::wstring_view text);
+// text without the characters cp932 lacks.
+std::wstring WithoutCharactersCp932Lacks(std::wstring_view text);
 
 }  // namespace tessel
