@@ -30,16 +30,17 @@ std::string Hex(std::uint32_t value, int digits) {
 }
 
 // A keyboard's label of the keys that are neither a letter nor a digit (for
-// those the menus' rule writes the key itself).
+// those the menus' rule writes the key itself). An arrow is drawn as on the
+// key, then named: "←（Left）" (UTF-8, as the guide is; the menus keep "Left").
 std::string_view KeyLabel(std::uint32_t virtualKey) {
     static constexpr struct {
         std::uint32_t key;
         std::string_view label;
     } kLabels[] = {
-        {0x08, "Backspace"}, {0x09, "Tab"},    {0x0D, "Enter"},    {0x1B, "Esc"},
-        {0x20, "Space"},     {0x21, "PageUp"}, {0x22, "PageDown"}, {0x23, "End"},
-        {0x24, "Home"},      {0x25, "Left"},   {0x26, "Up"},       {0x27, "Right"},
-        {0x28, "Down"},      {0x2D, "Insert"}, {0x2E, "Delete"},
+        {0x08, "Backspace"},   {0x09, "Tab"},         {0x0D, "Enter"},     {0x1B, "Esc"},
+        {0x20, "Space"},       {0x21, "PageUp"},      {0x22, "PageDown"},  {0x23, "End"},
+        {0x24, "Home"},        {0x25, u8"←（Left）"}, {0x26, u8"↑（Up）"}, {0x27, u8"→（Right）"},
+        {0x28, u8"↓（Down）"}, {0x2D, "Insert"},      {0x2E, "Delete"},
     };
     for (const auto& entry : kLabels) {
         if (entry.key == virtualKey) {
