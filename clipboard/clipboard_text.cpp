@@ -86,7 +86,10 @@ bool ParseClipboardItems(std::string_view text, int separatorLength, std::vector
 int CountAlteredPasteLines(std::string_view text, const std::vector<bool>& replaced) {
     // Half a character at the very end (another program's block cut short)
     // is no character lost.
-    text = Cp932Prefix(text, text.size());
+    if (!text.empty() && IsCp932LeadByte(text.back()) &&
+        Cp932Prefix(text, text.size() - 1).size() == text.size() - 1) {
+        text.remove_suffix(1);
+    }
     int altered = 0;
     ListLine line;
     std::size_t position = 0;
