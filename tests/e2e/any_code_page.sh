@@ -49,7 +49,12 @@ run() {
   sleep 1
   xdotool key --delay 60 ctrl+n
   sleep 0.3
-  xdotool type --delay 60 'ラーメンé'
+  # One letter at a time: xdotool lends each the same spare key code, and
+  # a letter typed before Wine has read the new mapping is lost.
+  for letter in ラ ー メ ン é; do
+    xdotool type --delay 200 "$letter"
+    sleep 0.3
+  done
   xdotool key --delay 60 Return
   sleep 0.3
   printf '寿司\r\nJosé\r\n' | probe clip-set-utf8 - || fail "the clipboard could not be set"
