@@ -10,15 +10,6 @@ mkdir -p "$E2E_DIR/system"
 printf 'Shop\r\n\x81\xa0eggs\r\n' >"$list"  # □eggs
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 lines() { for i in $(seq 300); do printf '\x81\xa0line%d\r\n' "$i"; done; }  # □line1 ...
-# Waits (at most $3 seconds) for list.txt to hold the bytes in the file $1.
-saved() {
-  for _ in $(seq $(($3 * 10))); do
-    cmp -s "$1" "$list" && return 0
-    sleep 0.1
-  done
-  head -c 200 "$list" | od -c >&2
-  fail "list.txt after $2"
-}
 
 start_program
 x_window=$(xdotool search --sync --limit 1 --name '^Shop$') || fail "no X window named Shop"
@@ -30,11 +21,11 @@ for i in $(seq 300); do printf 'line%d\r\n' "$i"; done | probe clip-set - \
 keys ctrl+v Return
 xdotool type --delay 40 ZZZ
 { printf 'Shop\r\n'; lines; printf '\x81\xa0eggs\r\n'; } >"$E2E_DIR/pasted"
-saved "$E2E_DIR/pasted" "the paste, with the box open" 6
+wait_for_list "$E2E_DIR/pasted" "the paste, with the box open" 6
 keys Return
 { printf 'Shop\r\n\x81\xa0ZZZ\r\n'; lines | tail -n +2; printf '\x81\xa0eggs\r\n'; } \
   >"$E2E_DIR/edited"
-saved "$E2E_DIR/edited" "Enter" 6
+wait_for_list "$E2E_DIR/edited" "Enter" 6
 
 probe close "$E2E_CLASS"
 wait_program

@@ -12,17 +12,7 @@ printf 'Shop\r\n\x81\xa0eggs\r\n\x81\xa0milk\r\n' >"$list"  # □eggs □milk
 printf '[System]\r\nWindowHotKey=0551\r\n' >"$E2E_DIR/system/system.ini"  # Ctrl+Alt+Q
 rows() { wine "$LIST_ROWS" "$E2E_CLASS" ListPane | tr -d '\r' | tr '\n' ' '; }
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-# Waits (at most 10 s) for list.txt to hold the bytes of printf "$1".
-saved() {
-  local want
-  want=$(printf "$1" | od -An -tx1)
-  for _ in $(seq 100); do
-    [ "$(od -An -tx1 <"$list")" = "$want" ] && return 0
-    sleep 0.1
-  done
-  od -c "$list" >&2
-  fail "list.txt after $2"
-}
+saved() { printf "$1" >"$E2E_DIR/want"; wait_for_list "$E2E_DIR/want" "$2"; }
 
 start_program
 x_window=$(xdotool search --sync --limit 1 --name '^Shop$') || fail "no X window named Shop"
