@@ -6,6 +6,7 @@
 
 #include "storage/list_file_format.h"
 #include "storage/list_line.h"
+#include "store/cp932.h"
 #include "store/list_history.h"
 
 namespace tessel {
@@ -80,6 +81,34 @@ bool ParseClipboardItems(std::string_view text, int separatorLength, std::vector
         return false;
     }
     return true;
+}
+
+int CountAlteredPasteLines(std::string_view text, const std::vector<bool>& replaced) {
+    // Half a character at the very end (another program's block cut short)
+    // is no character lost.
+    if (!text.empty() && IsCp932LeadByte(text.back()) &&
+        Cp932Prefix(text, text.size() - 1).size() == text.size() - 1) {
+        text.remove_suffix(1);
+    }
+    int altered = 0;
+    ListLine line;
+    std::size_t position = 0;
+    for (std::size_t number = 0; position < text.size(); ++number) {
+        const std::size_t start = position;
+        TakeListLine(text, position, line);
+        // The bytes a line could keep: all but its TABs and its end.
+        std::string_view raw = text.substr(start, position - start);
+        while (!raw.empty() && (raw.back() == '\n' || raw.back() == '\r')) {
+            raw.remove_suffix(1);
+        }
+        const auto content = static_cast<std::size_t>(
+            raw.size() - static_cast<std::size_t>(std::count(raw.begin(), raw.end(), '\t')));
+        const bool cut = content > line.size;
+        if (cut || (number < replaced.size() && replaced[number])) {
+            ++altered;
+        }
+    }
+    return altered;
 }
 
 int PastePosition(int reference, int digit, int itemCount) {

@@ -40,6 +40,11 @@ void WriteCopyText(const ItemList& items, MarkerUse markers, char* out);
 // dashes. false when memory ran out; the items read before stay in out.
 bool ParseClipboardItems(std::string_view text, int separatorLength, std::vector<Item>& out);
 
+// How many lines of a paste's text did not go in whole: those cut at the
+// line limit, and those whose number (from 0, every line counted, empty ones
+// too) is marked in replaced, as their characters were replaced before.
+int CountAlteredPasteLines(std::string_view text, const std::vector<bool>& replaced);
+
 // Where pasted items go for the focus row reference and the "InsertPosition"
 // paste digit: 1 at the reference, 2 behind it, 3 at the end, others (and
 // any negative reference) at the top; never past the end of the list.

@@ -4,13 +4,16 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clipboard/clipboard_owners_win.h"
 #include "clipboard/clipboard_text.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/list_pane_win.h"
 #include "process/app_state_win.h"
+#include "process/program_title.h"
 #include "process/wide_text_win.h"
+#include "storage/list_line.h"
 #include "store/cp932.h"
 
 namespace tessel {
@@ -138,20 +141,44 @@ bool SpellTheSameText(std::string_view bytes, std::wstring_view unicode) {
            unicode.substr(0, wide.size()) == wide && unicode.back() == kUnreadable;
 }
 
+// Which lines (CR LF, CR and LF end one, as the list's line rules say) of
+// the clipboard's UTF-16 text have characters cp932 lacks.
+std::vector<bool> LinesWithCharactersCp932Lacks(std::wstring_view text) {
+    std::vector<bool> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring_view::npos) {
+            end = text.size();
+        }
+        lines.push_back(!Cp932HoldsAll(text.substr(start, end - start)));
+        start = end + 1;
+        if (end < text.size() && text[end] == L'\r' && start < text.size() &&
+            text[start] == L'\n') {
+            ++start;
+        }
+    }
+    return lines;
+}
+
 // The text to paste, cp932: UTF-16 first, as it has every character
 // whatever the code page of the program that put it there. But where
 // CF_TEXT read as cp932 says the very same, its bytes are taken: cp932
 // spells some characters twice (the NEC and IBM rows), and a copy and
 // paste within the list gives back the bytes it took. converted holds what
-// text shows when it is not the clipboard's own. false when there is no
-// text or memory ran out.
+// text shows when it is not the clipboard's own, and replaced marks the
+// lines where it has "?" for a character. false when there is no text or
+// memory ran out.
 bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
                      const ClipboardTextScope<char>& bytes, std::string& converted,
-                     std::string_view& text) {
+                     std::string_view& text, std::vector<bool>& replaced) {
     try {
         if (unicode.Has() && (!bytes.Has() || !SpellTheSameText(bytes.Text(), unicode.Text()))) {
             converted = Cp932FromWide(unicode.Text());
             text = converted;
+            if (!Cp932HoldsAll(unicode.Text())) {
+                replaced = LinesWithCharactersCp932Lacks(unicode.Text());
+            }
             return true;
         }
     } catch (const std::bad_alloc&) {
@@ -162,8 +189,9 @@ bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
 }
 
 // The clipboard's text handed to the store while the clipboard is open;
-// false when there is no text or the clipboard cannot be opened.
-bool PasteFromClipboard(int reference) {
+// false when there is no text or the clipboard cannot be opened. altered
+// is the number of lines that did not go in whole.
+bool PasteFromClipboard(int reference, int& altered) {
     if (!ClipboardHasText()) {
         return false;
     }
@@ -175,11 +203,29 @@ bool PasteFromClipboard(int reference) {
     const ClipboardTextScope<char> bytes(CF_TEXT);
     std::string converted;
     std::string_view text;
-    if (!ChoosePasteText(unicode, bytes, converted, text)) {
+    std::vector<bool> replaced;
+    if (!ChoosePasteText(unicode, bytes, converted, text, replaced)) {
         return false;
     }
-    return PasteText(AppStore, text, reference, AppSettings.InsertPositionPaste,
-                     AppSettings.SeparatorLength) == 1;
+    if (PasteText(AppStore, text, reference, AppSettings.InsertPositionPaste,
+                  AppSettings.SeparatorLength) != 1) {
+        return false;
+    }
+    altered = CountAlteredPasteLines(text, replaced);
+    return true;
+}
+
+// Said once, right after the paste: the user can still take the text from
+// the clipboard into another program.
+void TellAlteredPaste(int lines) {
+    const std::string text = "貼り付けた " + std::to_string(lines) +
+                             " 行は、そのままではリストに保存できないため、\n"
+                             "保存できない文字を「?」に置き換えるか、" +
+                             std::to_string(kMaxListLineBytes) +
+                             " バイトを超える部分を切り詰めました。\n\n"
+                             "元のテキストはクリップボードに残っています。";
+    MessageBoxW(MainFrameHandle, WideFromCp932(text).c_str(), WideFromCp932(kProgramTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace
@@ -198,11 +244,15 @@ int CopyItems(CopyKind kind, CopyMarkers markers) {
 }
 
 int PasteItems(int reference) {
-    if (AppStore.currentItems == nullptr || !PasteFromClipboard(reference)) {
+    int altered = 0;
+    if (AppStore.currentItems == nullptr || !PasteFromClipboard(reference, altered)) {
         return 0;
     }
     UpdateListScroll(1);
     InvalidateListPane();
+    if (altered > 0) {
+        TellAlteredPaste(altered);
+    }
     return 1;
 }
 

@@ -1,7 +1,8 @@
 // Items to and from the clipboard as lines of text (the text itself is
 // clipboard/clipboard_text.h): the program's cp932 bytes as CF_TEXT, named
 // Japanese by CF_LOCALE, and the same text as CF_UNICODETEXT for programs
-// of any code page. No failure here is shown to the user.
+// of any code page. No failure here is shown to the user; a paste that
+// could not keep every line whole says so.
 #pragma once
 
 namespace tessel {
@@ -18,8 +19,10 @@ int CopyItems(CopyKind kind, CopyMarkers markers);
 // Inserts the clipboard's text as items where "InsertPosition" says for the
 // reference row (focusIndex), scrolls and repaints: CF_UNICODETEXT made
 // cp932 (a character cp932 lacks becomes "?"), or the bytes of CF_TEXT
-// where they spell the same text or are all there is. 0 when there is no
-// current category, no text on the clipboard or it cannot be opened.
+// where they spell the same text or are all there is. When lines had to
+// be cut or had characters replaced, a message says how many, once the
+// items are in. 0 when there is no current category, no text on the
+// clipboard or it cannot be opened.
 int PasteItems(int reference);
 // True when the clipboard holds text (CF_UNICODETEXT or CF_TEXT).
 bool ClipboardHasText();

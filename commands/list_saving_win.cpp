@@ -13,6 +13,9 @@
 #include "process/wide_text_win.h"
 
 namespace tessel {
+
+UINT FailedSaveRetryDelay = kFailedSaveRetryDelay;
+
 namespace {
 
 void ShowNotice(HWND owner, const std::wstring& text) {
@@ -90,6 +93,12 @@ void NoteIdleSave(HWND window, bool saved) {
     }
 }
 
+// The disk may have room again, the lock may be gone: no change need come
+// first.
+void RetryFailedIdleSave(HWND window) {
+    SetTimer(window, kIdleSaveTimer, FailedSaveRetryDelay, nullptr);
+}
+
 }  // namespace
 
 void OnIdleSaveTimer(HWND window) {
@@ -103,6 +112,7 @@ void OnIdleSaveTimer(HWND window) {
             break;  // changes made meanwhile are written next
         case ListWriteOutcome::Failed:
             NoteIdleSave(window, false);
+            RetryFailedIdleSave(window);
             return;
         case ListWriteOutcome::None:
             break;
@@ -110,8 +120,9 @@ void OnIdleSaveTimer(HWND window) {
     if (ListChangesSaved()) {
         return;  // an unchanged list.txt is never rewritten
     }
-    // An open edit's text is not in the list yet; a drag is not done.
-    if (itemEditing != 0 || CategoryRenameBox() != nullptr || ListInUse(window)) {
+    // A drag is not done. An open box's text is not in the list yet, so
+    // the list is written as it stands and the box's text follows later.
+    if (ListInUse(window)) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
         return;
     }
@@ -119,9 +130,10 @@ void OnIdleSaveTimer(HWND window) {
     // pressed meanwhile is not held.
     if (StartListWriteInBackground()) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
-    } else {
-        NoteIdleSave(window, false);
+        return;
     }
+    NoteIdleSave(window, false);
+    RetryFailedIdleSave(window);
 }
 
 bool ConfirmExitWithoutSaving(HWND owner) {

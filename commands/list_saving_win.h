@@ -4,20 +4,24 @@
 
 #include <windows.h>
 
+#include "commands/idle_save_timing.h"
+
 namespace tessel {
 
 // The watch on list.txt: a light timer of the main window, besides the
 // check each time the window is activated.
 inline constexpr UINT_PTR kListWatchTimer = 103;
 inline constexpr UINT kListWatchPeriod = 1500;
-// The idle save: list.txt is written this long after the last change.
+// The idle save (its delays: commands/idle_save_timing.h).
 inline constexpr UINT_PTR kIdleSaveTimer = 104;
-inline constexpr UINT kIdleSaveDelay = 2000;
-// Looked at again this soon while an edit, a drag or a modal box is open.
+// Looked at again this soon while a drag, a menu or a modal box is open.
 inline constexpr UINT kIdleSaveRetry = 500;
 // The idle save's next slice of formatting, or its next look whether the
 // worker is done: as soon as the timer allows.
 inline constexpr UINT kIdleSaveWritePoll = USER_TIMER_MINIMUM;
+// The wait after a failed idle save: kFailedSaveRetryDelay, which a test
+// may make shorter.
+extern UINT FailedSaveRetryDelay;
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -36,9 +40,12 @@ bool ListHasUnsavedChanges();
 
 // (Re)starts the idle save's wait: as each change to the list begins.
 void ArmIdleSave();
-// The idle save's timer: writes the list when it changed and nothing is
-// under way, a slice of formatting per tick, then by a worker thread. A
-// failure is reported once, until a save succeeds again.
+// The idle save's timer: writes the list when it changed and no drag, menu
+// or modal box is under way, a slice of formatting per tick, then by a
+// worker thread. An open edit or rename box does not hold it back: its
+// item keeps the old text until the box commits. A failure is
+// reported once and tried again every FailedSaveRetryDelay ms, silently,
+// until a save succeeds.
 void OnIdleSaveTimer(HWND window);
 
 // Shows another program's version of list.txt when nothing is unsaved and

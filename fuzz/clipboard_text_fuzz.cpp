@@ -6,7 +6,8 @@
 // block it came in, read both as cp932 bytes and as UTF-16 units: its text
 // must end at the first NUL or the block's end, never past it. (UTF-16 is
 // made cp932 by the system, with "?" for what cp932 lacks; what comes of
-// it is bytes like any other, and the seeds hold such texts.)
+// it is bytes like any other, and the seeds hold such texts.) The count of
+// lines a paste could not keep whole stays within the lines there are.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -110,5 +111,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(tessel::ParseClipboardItems(text, separatorLength, items));
     CheckRoundTrip(items, separatorLength);
     CheckPaste(text, separatorLength, digit, reference, items.size());
+
+    // The lines a paste tells of: each at most once, every line when all of
+    // them had characters replaced.
+    const int altered = tessel::CountAlteredPasteLines(text, {});
+    const int every =
+        tessel::CountAlteredPasteLines(text, std::vector<bool>(text.size() + 1, true));
+    Check(altered >= 0 && altered <= every);
+    Check(static_cast<std::size_t>(every) >= items.size() &&
+          static_cast<std::size_t>(every) <= text.size());
     return 0;
 }

@@ -29,6 +29,21 @@ std::string Hex(std::uint32_t value, int digits) {
     return text;
 }
 
+// The arrows as a keyboard shows them, then named, in UTF-8 as the guide
+// is: "←（Left）" and so on. The menus keep "Left".
+constexpr const char* kLeft =
+    "\xE2\x86\x90\xEF\xBC\x88"
+    "Left\xEF\xBC\x89";
+constexpr const char* kUp =
+    "\xE2\x86\x91\xEF\xBC\x88"
+    "Up\xEF\xBC\x89";
+constexpr const char* kRight =
+    "\xE2\x86\x92\xEF\xBC\x88"
+    "Right\xEF\xBC\x89";
+constexpr const char* kDown =
+    "\xE2\x86\x93\xEF\xBC\x88"
+    "Down\xEF\xBC\x89";
+
 // A keyboard's label of the keys that are neither a letter nor a digit (for
 // those the menus' rule writes the key itself).
 std::string_view KeyLabel(std::uint32_t virtualKey) {
@@ -38,8 +53,8 @@ std::string_view KeyLabel(std::uint32_t virtualKey) {
     } kLabels[] = {
         {0x08, "Backspace"}, {0x09, "Tab"},    {0x0D, "Enter"},    {0x1B, "Esc"},
         {0x20, "Space"},     {0x21, "PageUp"}, {0x22, "PageDown"}, {0x23, "End"},
-        {0x24, "Home"},      {0x25, "Left"},   {0x26, "Up"},       {0x27, "Right"},
-        {0x28, "Down"},      {0x2D, "Insert"}, {0x2E, "Delete"},
+        {0x24, "Home"},      {0x25, kLeft},    {0x26, kUp},        {0x27, kRight},
+        {0x28, kDown},       {0x2D, "Insert"}, {0x2E, "Delete"},
     };
     for (const auto& entry : kLabels) {
         if (entry.key == virtualKey) {

@@ -49,7 +49,7 @@ GuideText MakeGuide(std::string_view templateText, const GuideTables& tables);
 std::string GuideFileBytes(std::string_view text);
 
 // A key code's name as the guide writes it: the menus' modifier names and a
-// keyboard's label of the key ("Ctrl+Shift+N", "Alt+Left"); empty when the
+// keyboard's label of the key ("Ctrl+Shift+N", "Alt+←（Left）"); empty when the
 // key has no label here.
 std::string GuideKeyName(std::int32_t keyCode);
 

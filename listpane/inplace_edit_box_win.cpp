@@ -1,5 +1,8 @@
 #include "listpane/inplace_edit_box_win.h"
 
+#include <commctrl.h>
+#include <imm.h>
+
 #include <utility>
 
 #include "process/app_state_win.h"
@@ -23,6 +26,36 @@ std::wstring WindowText(HWND window) {
 
 std::size_t Cp932Bytes(std::wstring_view text) {
     return Cp932FromWide(text).size();
+}
+
+// Text on the clipboard as UTF-16; empty when there is none.
+std::wstring ClipboardWideText(HWND owner) {
+    std::wstring text;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) {
+        return text;
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
+            const SIZE_T units = GlobalSize(data) / sizeof(wchar_t);
+            std::size_t length = 0;
+            while (length < units && wide[length] != L'\0') {
+                ++length;
+            }
+            text.assign(wide, length);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A one-line box takes a paste up to the end of its first line.
+std::wstring FirstLine(std::wstring text) {
+    const std::size_t end = text.find_first_of(L"\r\n");
+    if (end != std::wstring::npos) {
+        text.resize(end);
+    }
+    return text;
 }
 
 }  // namespace
@@ -78,6 +111,9 @@ void InplaceEditBox::Close() {
     if (window_ != nullptr) {
         HWND window = std::exchange(window_, nullptr);
         DestroyWindow(window);
+        // The shortcuts come back even when the box never lost the focus
+        // (a minimised window takes none).
+        ActiveAccelerators = AcceleratorHandle;
     }
     font_.Reset();
 }
@@ -134,9 +170,34 @@ LRESULT InplaceEditBox::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 config_.end(1);
                 return 0;
             }
+            if (wParam == 0x16) {  // Ctrl+V: always through WM_PASTE below
+                SendMessageW(window, WM_PASTE, 0, 0);
+                return 0;
+            }
+            if (!TakesCharacter(window, wParam)) {
+                return 0;
+            }
             return Inserting(window, message, wParam, lParam);
-        case WM_PASTE:
         case WM_IME_CHAR:
+            if (!TakesCharacter(window, wParam)) {
+                return 0;
+            }
+            return Inserting(window, message, wParam, lParam);
+        case WM_IME_COMPOSITION:
+            if ((lParam & GCS_RESULTSTR) != 0 && TakeImeResult(window)) {
+                // The kept part of the result is in; what is still being
+                // composed goes on as usual.
+                const LPARAM rest =
+                    lParam & ~static_cast<LPARAM>(GCS_RESULTSTR | GCS_RESULTREADSTR |
+                                                  GCS_RESULTCLAUSE | GCS_RESULTREADCLAUSE);
+                return rest != 0 ? CallWindowProcW(classProc, window, message, wParam, rest) : 0;
+            }
+            break;
+        case WM_PASTE:
+            if (PastedWithout(window)) {
+                return 0;
+            }
+            return Inserting(window, message, wParam, lParam);
         case EM_REPLACESEL:
             return Inserting(window, message, wParam, lParam);
         case WM_GETOBJECT:
@@ -151,6 +212,70 @@ LRESULT InplaceEditBox::OnMessage(HWND window, UINT message, WPARAM wParam, LPAR
             break;
     }
     return CallWindowProcW(classProc, window, message, wParam, lParam);
+}
+
+// The box refuses what list.txt cannot hold, at once: a beep and a balloon
+// under the box.
+void InplaceEditBox::Refuse(HWND window) {
+    MessageBeep(MB_OK);
+    static const std::wstring text = WideFromCp932("この文字はリストに保存できません");
+    EDITBALLOONTIP tip{};
+    tip.cbStruct = sizeof tip;
+    tip.pszTitle = L"";
+    tip.pszText = text.c_str();
+    tip.ttiIcon = TTI_NONE;
+    SendMessageW(window, EM_SHOWBALLOONTIP, 0, reinterpret_cast<LPARAM>(&tip));
+}
+
+// A typed character (one UTF-16 unit) that cp932 has, or a control key
+// such as Backspace. A character outside the BMP comes as two units: the
+// first is refused, the second is then dropped without a second beep.
+bool InplaceEditBox::TakesCharacter(HWND window, WPARAM unit) {
+    const auto c = static_cast<wchar_t>(unit);
+    if (IS_LOW_SURROGATE(c)) {
+        return false;
+    }
+    if (c < L' ' || Cp932HoldsAll(std::wstring_view(&c, 1))) {
+        return true;
+    }
+    Refuse(window);
+    return false;
+}
+
+// A paste of text that has characters cp932 lacks: the rest goes in, and
+// true. false when the paste may go on as usual.
+bool InplaceEditBox::PastedWithout(HWND window) {
+    const std::wstring pasted = FirstLine(ClipboardWideText(window));
+    if (Cp932HoldsAll(pasted)) {
+        return false;
+    }
+    const std::wstring kept = WithoutCharactersCp932Lacks(pasted);
+    SendMessageW(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+    Refuse(window);
+    return true;
+}
+
+// The input method's result, when it has characters cp932 lacks: the rest
+// is inserted here and true. false when the box may take it as usual.
+bool InplaceEditBox::TakeImeResult(HWND window) {
+    HIMC context = ImmGetContext(window);
+    if (context == nullptr) {
+        return false;
+    }
+    std::wstring result;
+    const LONG bytes = ImmGetCompositionStringW(context, GCS_RESULTSTR, nullptr, 0);
+    if (bytes > 0) {
+        result.resize(static_cast<std::size_t>(bytes) / sizeof(wchar_t));
+        ImmGetCompositionStringW(context, GCS_RESULTSTR, &result[0], static_cast<DWORD>(bytes));
+    }
+    ImmReleaseContext(window, context);
+    if (Cp932HoldsAll(result)) {
+        return false;
+    }
+    const std::wstring kept = WithoutCharactersCp932Lacks(result);
+    SendMessageW(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+    Refuse(window);
+    return true;
 }
 
 LRESULT InplaceEditBox::Inserting(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

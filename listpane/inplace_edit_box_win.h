@@ -6,7 +6,9 @@
 // rename box are its two configurations.
 //
 // The text comes in and goes out as cp932 bytes, and holds at most the
-// configured number of them, as an ANSI box on a Japanese Windows would.
+// configured number of them, as an ANSI box on a Japanese Windows would. A
+// character cp932 lacks is refused as it is typed, pasted or given by the
+// input method, with a beep and a balloon tip; the rest of a paste goes in.
 #pragma once
 
 #include <windows.h>
@@ -50,7 +52,7 @@ class InplaceEditBox {
     HWND Open(const InplaceEditConfig& config, std::string_view text, FontHandle font);
     // The text as cp932 bytes: exactly the text it was opened with while
     // the user has changed nothing, otherwise the typed text ("?" for a
-    // character cp932 lacks).
+    // character cp932 lacks, which only SetWindowText can put there).
     std::string Text() const;
     // Empties the box without ending the edit (before its window goes).
     void Clear();
@@ -66,6 +68,10 @@ class InplaceEditBox {
     // Runs a message that may insert text, then cuts what it inserted to
     // the byte limit.
     LRESULT Inserting(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Refuse(HWND window);
+    static bool TakesCharacter(HWND window, WPARAM unit);
+    static bool PastedWithout(HWND window);
+    static bool TakeImeResult(HWND window);
 
     HWND window_ = nullptr;
     WNDPROC classProc_ = nullptr;

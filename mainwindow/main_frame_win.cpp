@@ -15,7 +15,6 @@
 #include "commands/list_undo_win.h"
 #include "commands/popup_menu_win.h"
 #include "drawing/program_icon_win.h"
-#include "listpane/item_editor_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/frame_mouse_win.h"
 #include "mainwindow/frame_state_win.h"
@@ -223,8 +222,12 @@ LRESULT OnDestroy() {
 
 // --- Size, painting and text ------------------------------------------------
 
+// A resize, a minimise or a maximise keeps what is being typed, as every
+// other way out of an edit does.
 LRESULT OnSize(HWND window, LPARAM lParam) {
-    EndItemEdit(0);
+    if (!shutDown) {
+        CommitOpenEdits();
+    }
     AppSettings.WindowWidth = GET_X_LPARAM(lParam);
     AppSettings.WindowHeight = GET_Y_LPARAM(lParam);
     LayoutPanes();

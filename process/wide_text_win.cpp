@@ -50,4 +50,33 @@ std::string Cp932FromWide(std::wstring_view text, bool& lacked) {
     return bytes;
 }
 
+bool Cp932HoldsAll(std::wstring_view text) {
+    if (text.empty()) {
+        return true;
+    }
+    if (text.size() > static_cast<std::size_t>(INT_MAX)) {
+        return false;
+    }
+    BOOL lacking = FALSE;
+    const int length =
+        WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
+                            static_cast<int>(text.size()), nullptr, 0, "?", &lacking);
+    return length > 0 && !lacking;
+}
+
+std::wstring WithoutCharactersCp932Lacks(std::wstring_view text) {
+    std::wstring kept;
+    kept.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair =
+            IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]);
+        if (pair) {
+            ++i;  // outside the BMP: cp932 has nothing there
+        } else if (Cp932HoldsAll(text.substr(i, 1))) {
+            kept += text[i];
+        }
+    }
+    return kept;
+}
+
 }  // namespace tessel

@@ -18,5 +18,10 @@ std::wstring WideFromCp932(std::string_view text);
 std::string Cp932FromWide(std::wstring_view text);
 // The same; lacked tells whether a character became "?".
 std::string Cp932FromWide(std::wstring_view text, bool& lacked);
+// Whether cp932 has every character of text, so that Cp932FromWide puts no
+// "?" for any. A character outside the BMP (a surrogate pair) never fits.
+bool Cp932HoldsAll(std::wstring_view text);
+// text without the characters cp932 lacks.
+std::wstring WithoutCharactersCp932Lacks(std::wstring_view text);
 
 }  // namespace tessel

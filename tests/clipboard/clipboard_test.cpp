@@ -5,10 +5,12 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "clipboard/clipboard_owners_win.h"
 #include "clipboard/clipboard_win.h"
 #include "process/wide_text_win.h"
+#include "tests/app/message_box_watcher.h"
 #include "tests/listpane/pane_fixture.h"
 
 namespace tessel::test {
@@ -219,8 +221,10 @@ TEST_F(AnyCodePageClipboard, CopyPutsUnicodeTextAndLocaleBesideTheBytes) {
 }
 
 // What a Unicode program leaves: its text made cp932, "?" for what cp932
-// lacks, under the same line rules as the bytes.
+// lacks, under the same line rules as the bytes; the lines that got one
+// are told of once.
 TEST_F(AnyCodePageClipboard, PastesUnicodeTextAsCp932) {
+    MessageBoxWatcher boxes;
     LoadWords("a");
     Focus(0);
     AppSettings.InsertPositionPaste = 3;
@@ -228,6 +232,9 @@ TEST_F(AnyCodePageClipboard, PastesUnicodeTextAsCp932) {
                                                        L"\u25cf\u2610\u0416\r\u00e9-")}});
     ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
     EXPECT_EQ(StoredTexts(), "a|牛乳|Jos?|?Ж|?-");
+    const std::vector<SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text.rfind("貼り付けた 3 行は、", 0), 0u) << seen[0].text;
     EXPECT_EQ(States(), "0 0 0 5 0");
     EXPECT_EQ(Indents(), "0 0 1 0 0");
     EXPECT_EQ(Selected(), "1 2 3 4");
@@ -247,6 +254,7 @@ TEST_F(AnyCodePageClipboard, PasteTakesTheBytesOnlyWhereTheySayTheSame) {
         {L"\u2170\u7e8a\u2252", "\xee\xef\xed\x40\x87\x90", "\xee\xef\xed\x40\x87\x90"},
         {L"\u2170\u7e8a\u2252", "\xfa\x40\xfa\x5c\x81\xe0", "\xfa\x40\xfa\x5c\x81\xe0"},
     };
+    MessageBoxWatcher boxes;  // José's "?" is told of
     for (const Case& c : cases) {
         LoadWords("a");
         Focus(0);

@@ -156,6 +156,30 @@ TEST(ClipboardBlock, TextEndsAtTheNulOrTheBlock) {
     }
 }
 
+// The lines a paste tells of: cut at 255 bytes, or marked as having had
+// characters replaced; a TAB inside a line, a line end, an empty line and
+// half a character at the very end are no loss.
+TEST(AlteredPasteLines, CutOrReplacedLinesCount) {
+    const std::string longLine(300, 'a');
+    const struct {
+        std::string text;
+        std::vector<bool> replaced;
+        int altered;
+    } cases[] = {
+        {"abc\r\n\r\ndef\n", {}, 0},
+        {"\t\ta\tb\rc", {}, 0},
+        {std::string(255, 'a') + "\r\n\t" + std::string(255, 'b'), {}, 0},
+        {longLine, {}, 1},
+        {"x\r\n" + longLine + "\r\nz\r\n", {}, 1},
+        {"cd\x8b", {}, 0},
+        {"x\r\ny\r\n\r\nz", {false, true, false, true}, 2},
+        {longLine + "\ny", {true, true}, 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CountAlteredPasteLines(c.text, c.replaced), c.altered) << c.text.substr(0, 20);
+    }
+}
+
 TEST(PastePosition, ByDigitAndReference) {
     struct Case {
         int reference, digit, itemCount, expected;

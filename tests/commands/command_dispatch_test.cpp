@@ -225,7 +225,7 @@ TEST_F(Commands, TypedTextStopsAt253AndAFullItemSurvivesAnEdit) {
     EXPECT_EQ(TextOf(1), full);
 }
 
-TEST_F(Commands, BoldItemEditsInBoldAndAResizeDiscards) {
+TEST_F(Commands, BoldItemEditsInBoldAndAResizeKeepsTheText) {
     for (int i = 0; i < 4; ++i) {
         NavigateFocus(NavigateMode::Down);
     }
@@ -241,7 +241,7 @@ TEST_F(Commands, BoldItemEditsInBoldAndAResizeDiscards) {
     SetWindowPos(frame_, nullptr, 0, 0, kWidth + 40, kHeight, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages();
     EXPECT_EQ(itemEditing, 0);
-    EXPECT_EQ(TextOf(4), "e");
+    EXPECT_EQ(TextOf(4), "zzz");
 }
 
 TEST_F(Commands, InputMethodStateCarriesFromEditToEdit) {

@@ -103,6 +103,35 @@ TEST_F(ListSaving, AFailedSaveIsReportedWithThePath) {
     EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList + "\r\n新規カテゴリ\r\n");
 }
 
+// The idle save meets a full disk: one message, then silent tries every
+// FailedSaveRetryDelay until the list is written, with no new change.
+TEST_F(ListSaving, AFailedIdleSaveIsTriedAgainUntilTheListIsWritten) {
+    MessageBoxWatcher boxes;
+    FailedSaveRetryDelay = 200;
+    Command(kCmdToggleCheck);
+    BlockSaves();
+    SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
+    // Pumps for ms milliseconds, or until list.txt holds the checked list.
+    const std::string checked = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    const auto pumpUntilSaved = [&](DWORD ms) {
+        const DWORD end = GetTickCount() + ms;
+        while (GetTickCount() < end && ReadFileBytes(DataFile("list.txt")) != checked) {
+            PumpMessages();
+            Sleep(20);
+        }
+    };
+    pumpUntilSaved(700);  // three tries
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), kList);
+
+    AllowSaves();
+    pumpUntilSaved(3000);
+    FailedSaveRetryDelay = kFailedSaveRetryDelay;
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), checked);
+    EXPECT_FALSE(ListHasUnsavedChanges());
+    EXPECT_EQ(boxes.Seen().size(), 1u);
+}
+
 TEST_F(ListSaving, ACloseThatCannotSaveAsksAndNoKeepsEverything) {
     MessageBoxWatcher boxes;
     Command(kCmdNewItem);

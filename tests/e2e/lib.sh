@@ -61,3 +61,15 @@ wait_program() {
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "PASS: $*"; }
+
+# Waits (at most $3 seconds, 10 by default) for system/list.txt to hold the
+# bytes of the file $1; $2 tells after what, should it never.
+wait_for_list() {
+  local list="$E2E_DIR/system/list.txt" _
+  for _ in $(seq $((${3:-10} * 10))); do
+    cmp -s "$1" "$list" && return 0
+    sleep 0.1
+  done
+  head -c 300 "$list" | od -c >&2
+  fail "list.txt after $2"
+}

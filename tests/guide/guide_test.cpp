@@ -7,10 +7,15 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "app/start_window_plan.h"
+#include "commands/idle_save_timing.h"
 #include "guide/guide_text.h"
+#include "listpane/item_edit_layout.h"
 #include "shell/command_ids.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
@@ -147,6 +152,47 @@ TEST(Guide, SettingsFollowTheirDefaults) {
     tables.systemIni += "NewOption=1\r\n";
     const std::string problems = Problems(MakeGuide(TemplateText(), tables));
     EXPECT_NE(problems.find("NewOption of [System] has no row"), std::string::npos) << problems;
+}
+
+// The numbers the guide's prose gives are the program's: each phrase (a
+// regular expression over the guide with its line breaks joined, UTF-8)
+// appears, and every number it holds is the constant it tells of.
+TEST(Guide, NumbersInTheProseAreTheProgramsOwn) {
+    std::string text = MakeGuide(TemplateText(), ProgramTables()).text;
+    text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
+    const PlacementRect first = CentredFallbackPlacement(WorkAreaRect{0, 0, 4000, 4000});
+    const struct {
+        const char* phrase;
+        std::vector<long> want;
+    } kPhrases[] = {
+        {u8"最後の変更から (\\d+) 秒", {long{kIdleSaveDelay / 1000}}},
+        {u8"(\\d+) 秒ごとに", {long{kFailedSaveRetryDelay / 1000}}},
+        {u8"(\\d+) 段まで", {long{kMaxIndent}}},
+        {u8"入力では (\\d+) バイト", {static_cast<long>(kEditTypedLimit)}},
+        {u8"(\\d+) バイトまで", {static_cast<long>(kMaxTextBytes)}},
+        {u8"(\\d+) バイトを超える", {static_cast<long>(kMaxTextBytes)}},
+        {u8"印のあと (\\d+) バイト", {static_cast<long>(kMaxTextBytes)}},
+        {u8"(\\d+)×(\\d+) のウィンドウ", {long{first.width}, long{first.height}}},
+    };
+    for (const auto& phrase : kPhrases) {
+        const std::regex pattern(phrase.phrase);
+        int found = 0;
+        for (std::sregex_iterator it(text.begin(), text.end(), pattern), end; it != end; ++it) {
+            ++found;
+            for (std::size_t i = 0; i < phrase.want.size(); ++i) {
+                EXPECT_EQ(std::stol((*it)[i + 1].str()), phrase.want[i]) << it->str();
+            }
+        }
+        EXPECT_GT(found, 0) << "the guide has no " << phrase.phrase;
+    }
+    // Every byte count the guide names is one of the two limits.
+    const std::regex bytes(u8"(\\d+) バイト");
+    for (std::sregex_iterator it(text.begin(), text.end(), bytes), end; it != end; ++it) {
+        const long n = std::stol((*it)[1].str());
+        EXPECT_TRUE(n == static_cast<long>(kEditTypedLimit) ||
+                    n == static_cast<long>(kMaxTextBytes))
+            << it->str();
+    }
 }
 
 GuideTables SmallTables() {

@@ -11,6 +11,7 @@
 //   tessel_probe lb-count CLASS CHILD      print LB_GETCOUNT of a child window
 //   tessel_probe lb-text CLASS CHILD N     print LB_GETTEXT of row N (cp932 bytes)
 //   tessel_probe visible CLASS             print 1 or 0
+//   tessel_probe iconic CLASS              print 1 when minimised, else 0
 //   tessel_probe clip-get -                write the clipboard's text (CF_TEXT) to stdout, as is
 //   tessel_probe clip-set -                put stdin on the clipboard as CF_TEXT
 //   tessel_probe ctrl-key CLASS KEY        bring the window forward and type Ctrl+KEY (a letter)
@@ -286,6 +287,10 @@ int main(int argc, char** argv) {
     }
     if (verb == "visible") {
         std::printf("%d\n", IsWindowVisible(top) ? 1 : 0);
+        return 0;
+    }
+    if (verb == "iconic") {
+        std::printf("%d\n", IsIconic(top) ? 1 : 0);
         return 0;
     }
     if (verb == "title") {
