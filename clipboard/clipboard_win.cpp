@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "clipboard/clipboard_owners_win.h"
 #include "clipboard/clipboard_text.h"
@@ -28,7 +29,7 @@ MarkerUse ToMarkerUse(CopyMarkers markers) {
 // A movable block of size bytes filled by fill(void*), or an empty owner.
 template <typename Fill>
 GlobalBlock MakeBlock(std::size_t size, Fill fill) {
-    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, size));
     GlobalLockScope lock(block.Get());
     if (lock.Data() == nullptr) {
         return GlobalBlock();
@@ -37,41 +38,26 @@ GlobalBlock MakeBlock(std::size_t size, Fill fill) {
     return block;
 }
 
-// What a copy puts on the clipboard: the cp932 text, the same as UTF-16, and
-// the locale that names the code page of the first.
-struct CopyBlocks {
-    GlobalBlock text;
-    GlobalBlock unicode;
-    GlobalBlock locale;
-};
-
-bool MakeCopyBlocks(const ItemList& items, MarkerUse markers, CopyBlocks& out) {
-    const std::size_t size = CopyTextSize(items, markers);
-    out.text = MakeBlock(
-        size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
-    if (!out.text) {
-        return false;
-    }
-    std::wstring unicode;
+// text as a UTF-16 block of exactly its size, made in one pass.
+GlobalBlock MakeUnicodeBlock(std::string_view text) {
+    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+    std::size_t length = 0;
     {
-        GlobalLockScope lock(out.text.Get());
+        GlobalLockScope lock(block.Get());
         if (lock.Data() == nullptr) {
-            return false;
+            return GlobalBlock();
         }
-        try {
-            // Up to the NUL a reader stops at, should an item hold one.
-            unicode =
-                WideFromCp932(ClipboardBlockText(static_cast<const char*>(lock.Data()), size));
-        } catch (const std::bad_alloc&) {
-            return false;
+        wchar_t* out = static_cast<wchar_t*>(lock.Data());
+        length = WriteWideFromCp932(text, out);
+        out[length] = L'\0';
+    }
+    if (length < text.size()) {
+        if (HGLOBAL smaller = GlobalReAlloc(block.Get(), (length + 1) * sizeof(wchar_t), 0)) {
+            block.Release();  // the same block, or freed for the new one
+            block = GlobalBlock(smaller);
         }
     }
-    out.unicode = MakeBlock((unicode.size() + 1) * sizeof(wchar_t), [&](void* data) {
-        std::memcpy(data, unicode.c_str(), (unicode.size() + 1) * sizeof(wchar_t));
-    });
-    out.locale = MakeBlock(sizeof kTextLocale,
-                           [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
-    return out.unicode && out.locale;
+    return block;
 }
 
 // Hands one block to the opened clipboard; true once it holds it.
@@ -83,20 +69,170 @@ bool Hand(UINT format, GlobalBlock& block) {
     return true;
 }
 
-// Writes the selection to the clipboard; true once it holds all three.
-bool PutOnClipboard(const ItemList& items, MarkerUse markers) {
-    CopyBlocks blocks;
-    if (!MakeCopyBlocks(items, markers, blocks)) {
+// What this program last put on the clipboard. A copy promises its texts
+// and makes each when someone first asks for it, or before the program
+// ends; a cut makes them at once, as its items are nowhere else then.
+struct OwnCopy {
+    bool held = false;
+    std::string block;  // CF_TEXT's block, its NUL included
+    bool textPromised = false;
+    bool unicodePromised = false;
+    DWORD sequence = 0;  // the clipboard's sequence number as this left it
+
+    // Up to the NUL a reader stops at, should an item hold one.
+    std::string_view Text() const { return ClipboardBlockText(block.data(), block.size()); }
+};
+
+OwnCopy ownCopy;
+// A message-only window owns the clipboard and is asked for what it promised.
+HWND ownerWindow = nullptr;
+
+void ForgetOwnCopy() {
+    OwnCopy none;
+    std::swap(ownCopy, none);
+}
+
+// Makes one promised format, for the clipboard that someone holds open.
+void MakePromised(UINT format) {
+    if (!ownCopy.held) {
+        return;
+    }
+    if (format == CF_TEXT && ownCopy.textPromised) {
+        GlobalBlock text = MakeBlock(ownCopy.block.size(), [](void* data) {
+            std::memcpy(data, ownCopy.block.data(), ownCopy.block.size());
+        });
+        ownCopy.textPromised = !(text && Hand(CF_TEXT, text));
+    } else if (format == CF_UNICODETEXT && ownCopy.unicodePromised) {
+        GlobalBlock unicode = MakeUnicodeBlock(ownCopy.Text());
+        ownCopy.unicodePromised = !(unicode && Hand(CF_UNICODETEXT, unicode));
+    }
+    ownCopy.sequence = GetClipboardSequenceNumber();
+}
+
+// Everything promised, while the clipboard is still this window's.
+void KeepPromises(HWND window) {
+    if (!ownCopy.held || (!ownCopy.textPromised && !ownCopy.unicodePromised)) {
+        return;
+    }
+    ClipboardScope clipboard(window);
+    if (clipboard.Opened() && GetClipboardOwner() == window) {
+        MakePromised(CF_UNICODETEXT);
+        MakePromised(CF_TEXT);
+    }
+}
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_RENDERFORMAT:
+            MakePromised(static_cast<UINT>(wParam));
+            return 0;
+        case WM_RENDERALLFORMATS:
+            KeepPromises(window);
+            return 0;
+        case WM_DESTROYCLIPBOARD:
+            ForgetOwnCopy();
+            return 0;
+        case WM_NCDESTROY:
+            if (window == ownerWindow) {
+                ownerWindow = nullptr;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The owner window, made on first use; null when it cannot be made.
+HWND OwnerWindow() {
+    if (ownerWindow == nullptr) {
+        constexpr char kClass[] = "TesselListClipboardOwner";
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = OwnerProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = kClass;
+        RegisterClassExA(&wc);  // refused when it is already there
+        ownerWindow =
+            CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    }
+    return ownerWindow;
+}
+
+GlobalBlock MakeLocaleBlock() {
+    return MakeBlock(sizeof kTextLocale,
+                     [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
+}
+
+// The copy's text kept, its two texts promised and the locale handed over;
+// true once the clipboard holds all three.
+bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
+    std::string block;
+    try {
+        block.assign(CopyTextSize(items, markers), '\0');
+    } catch (const std::bad_alloc&) {
         return false;
     }
-    ClipboardScope clipboard(MainFrameHandle);
+    WriteCopyText(items, markers, block.data());
+    GlobalBlock locale = MakeLocaleBlock();
+    if (!locale) {
+        return false;
+    }
+    {
+        ClipboardScope clipboard(owner);
+        if (!clipboard.Opened() || !EmptyClipboard()) {
+            return false;
+        }
+        // The richest first: a reader that takes the first text it knows
+        // gets every character. A promise is taken without a handle.
+        SetClipboardData(CF_UNICODETEXT, nullptr);
+        SetClipboardData(CF_TEXT, nullptr);
+        if (!Hand(CF_LOCALE, locale)) {
+            return false;
+        }
+        ownCopy.block = std::move(block);
+        ownCopy.held = true;
+        ownCopy.textPromised = true;
+        ownCopy.unicodePromised = true;
+    }
+    ownCopy.sequence = GetClipboardSequenceNumber();
+    return true;
+}
+
+// The three formats made and handed over at once; true once the clipboard
+// holds them.
+bool HandToClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
+    const std::size_t size = CopyTextSize(items, markers);
+    GlobalBlock text = MakeBlock(
+        size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
+    GlobalBlock unicode;
+    {
+        GlobalLockScope lock(text.Get());
+        if (lock.Data() == nullptr) {
+            return false;
+        }
+        unicode = MakeUnicodeBlock(ClipboardBlockText(static_cast<const char*>(lock.Data()), size));
+    }
+    GlobalBlock locale = MakeLocaleBlock();
+    if (!unicode || !locale) {
+        return false;
+    }
+    ClipboardScope clipboard(owner);
     if (!clipboard.Opened() || !EmptyClipboard()) {
         return false;
     }
-    // The richest first: a reader that takes the first text it knows gets
-    // every character.
-    return Hand(CF_UNICODETEXT, blocks.unicode) && Hand(CF_TEXT, blocks.text) &&
-           Hand(CF_LOCALE, blocks.locale);
+    return Hand(CF_UNICODETEXT, unicode) && Hand(CF_TEXT, text) && Hand(CF_LOCALE, locale);
+}
+
+// Writes the selection to the clipboard, a copy as promises (when there is
+// a window to keep them), a cut at once.
+bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
+    const HWND owner = OwnerWindow();
+    if (kind == CopyKind::Copy && owner != nullptr) {
+        return PromiseOnClipboard(owner, items, markers);
+    }
+    return HandToClipboard(owner, items, markers);
 }
 
 // One format's text on the opened clipboard, locked for the length of a
@@ -164,6 +300,12 @@ bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
 // The clipboard's text handed to the store while the clipboard is open;
 // false when there is no text or the clipboard cannot be opened.
 bool PasteFromClipboard(int reference) {
+    // The clipboard still holds this program's own copy: its bytes, as
+    // CF_TEXT gives them back, without reading them through the clipboard.
+    if (ownCopy.held && GetClipboardSequenceNumber() == ownCopy.sequence) {
+        return PasteText(AppStore, ownCopy.Text(), reference, AppSettings.InsertPositionPaste,
+                         AppSettings.SeparatorLength) == 1;
+    }
     if (!ClipboardHasText()) {
         return false;
     }
@@ -188,7 +330,7 @@ int CopyItems(CopyKind kind, CopyMarkers markers) {
     if (AppStore.currentItems == nullptr || AppStore.itemCount <= 0) {
         return 1;
     }
-    if (!PutOnClipboard(*AppStore.currentItems, ToMarkerUse(markers))) {
+    if (!PutOnClipboard(*AppStore.currentItems, ToMarkerUse(markers), kind)) {
         return 0;
     }
     if (kind == CopyKind::Cut) {
@@ -204,6 +346,13 @@ int PasteItems(int reference) {
     UpdateListScroll(1);
     InvalidateListPane();
     return 1;
+}
+
+void HandOverClipboard() {
+    if (ownerWindow != nullptr) {
+        KeepPromises(ownerWindow);
+        DestroyWindow(ownerWindow);
+    }
 }
 
 bool ClipboardHasText() {

@@ -10,7 +10,8 @@ enum class CopyKind : int { Cut = 0, Copy = 1 };
 enum class CopyMarkers : int { With = 0, TextOnly = 1 };
 
 // Puts the selected items of the current category on the clipboard as one
-// text of exactly its size in each format, then deletes them for Cut. 1
+// text of exactly its size in each format, then deletes them for Cut. A
+// copy makes the UTF-16 text when it is first read; a cut at once. 1
 // when done or when there is nothing to do (no category, no items: the
 // clipboard stays as it was); 0 when the clipboard could not be written (a
 // cut then deletes nothing).
@@ -21,6 +22,9 @@ int CopyItems(CopyKind kind, CopyMarkers markers);
 // where they spell the same text or are all there is. 0 when there is no
 // current category, no text on the clipboard or it cannot be opened.
 int PasteItems(int reference);
+// Makes every format a copy only promised, so that the clipboard keeps them
+// once the program has ended; called before it ends.
+void HandOverClipboard();
 // True when the clipboard holds text (CF_UNICODETEXT or CF_TEXT).
 bool ClipboardHasText();
 

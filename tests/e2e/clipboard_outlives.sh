@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# What the program puts on the clipboard outlives it: after a copy and the
+# program's close, and after a cut and a kill right after it, another
+# process reads CF_TEXT, CF_UNICODETEXT and CF_LOCALE, richest first.
+source "$(dirname "$0")/lib.sh"
+
+mkdir -p "$E2E_DIR/system"
+printf '%s\r\n' "買い物" "		●牛乳" "□パン" \
+  | iconv -f UTF-8 -t CP932 >"$E2E_DIR/system/list.txt"
+
+# Waits until the program's text is announced (UTF-16, bytes, locale in
+# that order), reading none of it: a format not yet made stays unmade.
+wait_for_formats() {
+  local i
+  for i in $(seq 100); do
+    case $(probe clip-formats -) in "13 1 16"*) return 0 ;; esac
+    sleep 0.1
+  done
+  fail "$1: the clipboard holds the formats $(probe clip-formats -)"
+}
+
+# $1 what happened, $2 the text expected (UTF-8).
+check_clipboard() {
+  probe clip-get - >"$E2E_DIR/bytes" || fail "$1: no CF_TEXT"
+  printf '%s' "$2" | iconv -f UTF-8 -t CP932 >"$E2E_DIR/expected"
+  cmp "$E2E_DIR/expected" "$E2E_DIR/bytes" || fail "$1: CF_TEXT is $(od -c "$E2E_DIR/bytes")"
+  local unicode
+  unicode=$(probe clip-get-utf8 -) || fail "$1: no CF_UNICODETEXT"
+  [ "$unicode" = "$2" ] || fail "$1: CF_UNICODETEXT is $unicode"
+  [ "$(probe clip-locale -)" = 411 ] || fail "$1: CF_LOCALE is $(probe clip-locale -)"
+}
+
+printf 'before' | probe clip-set - || fail "the clipboard could not be set"
+start_program
+# After loading only the first item is selected.
+probe ctrl-key "$E2E_CLASS" c || fail "Ctrl+C could not be typed"
+wait_for_formats "the copy"
+probe close "$E2E_CLASS"
+wait_program
+[ "$E2E_STATUS" = 0 ] || fail "the program ended with $E2E_STATUS"
+check_clipboard "a copy after the close" "		●牛乳"
+
+printf 'before' | probe clip-set - || fail "the clipboard could not be set"
+start_program
+probe ctrl-key "$E2E_CLASS" x || fail "Ctrl+X could not be typed"
+wait_for_formats "the cut"
+wine taskkill /f /im TesselList.exe >/dev/null 2>&1 || fail "the program could not be killed"
+wait_program
+check_clipboard "a cut after a kill" "		●牛乳"
+pass "copy and cut outlive the program"
