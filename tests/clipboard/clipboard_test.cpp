@@ -218,6 +218,35 @@ TEST_F(AnyCodePageClipboard, CopyPutsUnicodeTextAndLocaleBesideTheBytes) {
     EXPECT_EQ(StoredTexts(), "x");
 }
 
+// A copy's texts are made when first read; whatever no one has read yet is
+// made when the program ends, so the clipboard keeps it without its owner.
+TEST_F(AnyCodePageClipboard, CopyIsMadeWhenTheProgramEnds) {
+    Load(ListFile({"test", "\t●牛乳", "■x"}));
+    Select({0, 1});
+    ASSERT_EQ(CopyItems(CopyKind::Copy, CopyMarkers::With), 1);
+    {
+        ClipboardScope clipboard(nullptr);
+        ASSERT_TRUE(clipboard.Opened());
+        const UINT first = EnumClipboardFormats(0);
+        const UINT second = EnumClipboardFormats(first);
+        EXPECT_EQ(first, static_cast<UINT>(CF_UNICODETEXT));
+        EXPECT_EQ(second, static_cast<UINT>(CF_TEXT));
+        EXPECT_EQ(EnumClipboardFormats(second), static_cast<UINT>(CF_LOCALE));
+    }
+    HandOverClipboard();
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
+    EXPECT_EQ(ClipboardBytes(), "\t●牛乳\r\n■x");
+    EXPECT_EQ(ClipboardUnicode(), L"\t\u25cf\u725b\u4e73\r\n\u25a0x");
+    SIZE_T localeSize = 0;
+    EXPECT_EQ(ClipboardLocale(localeSize), 0x0411u);
+
+    // A copy after it has its owner again.
+    Select({1});
+    ASSERT_EQ(CopyItems(CopyKind::Copy, CopyMarkers::TextOnly), 1);
+    EXPECT_NE(GetClipboardOwner(), nullptr);
+    EXPECT_EQ(ClipboardUnicode(), L"x");
+}
+
 // What a Unicode program leaves: its text made cp932, "?" for what cp932
 // lacks, under the same line rules as the bytes.
 TEST_F(AnyCodePageClipboard, PastesUnicodeTextAsCp932) {
