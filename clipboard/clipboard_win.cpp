@@ -1,5 +1,6 @@
 #include "clipboard/clipboard_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -257,6 +258,32 @@ class ClipboardTextScope {
     std::basic_string_view<Unit> text_;
 };
 
+// Whether bytes read as cp932 are text, read a piece at a time (a few
+// lines, ending in a line feed, after which a character always begins), so
+// that no copy of the whole text is made.
+bool Cp932Spells(std::string_view bytes, std::wstring_view text) {
+    constexpr std::size_t kPiece = 16384;
+    std::wstring piece(kPiece, L'\0');
+    std::size_t read = 0;
+    while (!bytes.empty()) {
+        std::size_t end = bytes.size();
+        if (end > kPiece) {
+            end = bytes.rfind('\n', kPiece - 1) + 1;
+            if (end == 0) {  // a line longer than a piece
+                return WideFromCp932(bytes) == text.substr(std::min(read, text.size()));
+            }
+        }
+        const std::size_t count = WriteWideFromCp932(bytes.substr(0, end), piece.data());
+        if (text.substr(std::min(read, text.size()), count) !=
+            std::wstring_view(piece.data(), count)) {
+            return false;
+        }
+        read += count;
+        bytes.remove_prefix(end);
+    }
+    return read == text.size();
+}
+
 // Whether CF_TEXT's bytes, read as cp932, are the clipboard's UTF-16 text.
 // A last lead byte without its partner is dropped here, as the list's line
 // rules drop it; but when the system makes UTF-16 of a program's bytes, it
@@ -264,14 +291,13 @@ class ClipboardTextScope {
 // middle dot, U+30FB), which then says no more than the missing byte.
 bool SpellTheSameText(std::string_view bytes, std::wstring_view unicode) {
     constexpr wchar_t kUnreadable = L'\u30fb';
-    const std::wstring wide = WideFromCp932(bytes);
-    if (wide == unicode) {
+    if (Cp932Spells(bytes, unicode)) {
         return true;
     }
     const bool loneLeadAtEnd = !bytes.empty() && IsCp932LeadByte(bytes.back()) &&
                                Cp932Prefix(bytes, bytes.size() - 1).size() == bytes.size() - 1;
-    return loneLeadAtEnd && unicode.size() == wide.size() + 1 &&
-           unicode.substr(0, wide.size()) == wide && unicode.back() == kUnreadable;
+    return loneLeadAtEnd && !unicode.empty() && unicode.back() == kUnreadable &&
+           Cp932Spells(bytes, unicode.substr(0, unicode.size() - 1));
 }
 
 // The text to paste, cp932: UTF-16 first, as it has every character
