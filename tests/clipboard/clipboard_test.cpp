@@ -287,6 +287,45 @@ TEST_F(AnyCodePageClipboard, PasteTakesTheBytesOnlyWhereTheySayTheSame) {
     }
 }
 
+// Texts longer than the pieces they are compared in: a difference in the
+// last line still tells, and a line longer than a piece is compared too.
+TEST_F(AnyCodePageClipboard, PasteComparesLongTextsToTheirEnd) {
+    const std::string ibm = "\xee\xef";  // ⅰ as NEC-selected IBM, not cp932's own
+    const std::string own = Cp932FromWide(L"\u2170");
+    ASSERT_NE(own, ibm);
+    struct Case {
+        int lines;
+        std::size_t lineLength;
+        bool lastDiffers;
+        std::string expectedStart;
+    } cases[] = {
+        {400, 100, false, ibm},
+        {400, 100, true, own},
+        {1, 20000, false, ibm},
+        {1, 20000, true, own},
+    };
+    for (const Case& c : cases) {
+        std::string bytes;
+        std::wstring unicode;
+        for (int i = 0; i < c.lines; ++i) {
+            bytes += (i > 0 ? "\r\n" : "") + ibm + std::string(c.lineLength, 'x');
+            unicode += (i > 0 ? L"\r\n" : L"") + std::wstring(L"\u2170") +
+                       std::wstring(c.lineLength, L'x');
+        }
+        if (c.lastDiffers) {
+            unicode.back() = L'y';
+        }
+        LoadWords("a");
+        Focus(0);
+        AppSettings.InsertPositionPaste = 3;
+        SetClipboardFormats({{CF_UNICODETEXT, UnicodeBlock(unicode)}, {CF_TEXT, TextBlock(bytes)}});
+        ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
+        ASSERT_EQ(AppStore.itemCount, 1 + c.lines);
+        EXPECT_EQ(std::string((*AppStore.currentItems)[1].text).substr(0, 2), c.expectedStart)
+            << c.lines << (c.lastDiffers ? " differing" : "");
+    }
+}
+
 // NEC-selected IBM characters and NEC's own duplicates come back from the
 // UTF-16 round trip as other bytes; a copy and paste within the list keeps
 // every byte.
