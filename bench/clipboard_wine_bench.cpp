@@ -1,7 +1,7 @@
 // Times copy, cut and paste of many items through the real clipboard under
 // Wine, on the real pane with its repaint, each beside the same done with
-// CF_TEXT alone (measured in turns, run by run), and a copy together with
-// its first read by another program. A timed program, not a test: it prints
+// CF_TEXT alone, and a copy together with its first read by another
+// program. A timed program, not a test: it prints
 // the median and the slowest of its runs.
 //
 //   scripts/wine-run build/win64/bench/clipboard_wine_bench.exe [ITEMS [RUNS]]
@@ -244,12 +244,13 @@ double Median(std::vector<double>& times) {
     return times[times.size() / 2];
 }
 
-// Runs the actions in turns, run by run (setup untimed, then the action and
-// its repaint timed), and prints each one's median and slowest, then the
-// ratio of the first to the last.
-void MeasureInTurns(std::vector<Timed> actions) {
-    for (int run = 0; run < runs; ++run) {
-        for (Timed& timed : actions) {
+// Runs each action in turn, all its runs (setup untimed, then the action
+// and its repaint timed) before the next one's, so that none finds the
+// clipboard or the memory as another left them; prints each one's median
+// and slowest, then the ratio of the first median to the last.
+void MeasureEach(std::vector<Timed> actions) {
+    for (Timed& timed : actions) {
+        for (int run = 0; run < runs; ++run) {
             timed.setup();
             Repaint();
             const double start = bench::NowMs();
@@ -257,16 +258,13 @@ void MeasureInTurns(std::vector<Timed> actions) {
             Repaint();
             timed.times.push_back(bench::NowMs() - start);
         }
-    }
-    for (Timed& timed : actions) {
         const double median = Median(timed.times);
         std::printf("%-*s %8.2f ms %8.2f ms\n", kNameWidth, timed.name.c_str(), median,
                     timed.times.back());
     }
     if (actions.size() > 1) {
         std::printf("%-*s %8.2f\n", kNameWidth, "   ratio, first to last",
-                    actions.front().times[actions.front().times.size() / 2] /
-                        actions.back().times[actions.back().times.size() / 2]);
+                    Median(actions.front().times) / Median(actions.back().times));
     }
 }
 
@@ -297,7 +295,7 @@ int main(int argc, char** argv) {
     std::printf("clipboard, %s items; median and slowest of %d runs\n", n.c_str(), runs);
     const auto all = [] { FillCategory(true); };
     const auto copy = [] { CopyItems(CopyKind::Copy, CopyMarkers::With); };
-    MeasureInTurns({
+    MeasureEach({
         {"copy " + n + " selected (markers)", all, copy, {}},
         {"copy " + n + " selected (text only)",
          all,
@@ -305,7 +303,7 @@ int main(int argc, char** argv) {
          {}},
         {"   CF_TEXT alone", all, CopyTextOnly, {}},
     });
-    MeasureInTurns({
+    MeasureEach({
         {"cut " + n + " selected", all, [] { CopyItems(CopyKind::Cut, CopyMarkers::With); }, {}},
         {"   CF_TEXT alone, then the same delete",
          all,
@@ -317,7 +315,7 @@ int main(int argc, char** argv) {
     });
     // What the copy costs by the time another program has its text, and by
     // the program's end when none has read it.
-    MeasureInTurns({
+    MeasureEach({
         {"copy, and another program reads UTF-16, bytes, locale",
          all,
          [&] {
@@ -363,7 +361,7 @@ int main(int argc, char** argv) {
         if (digit == 1) {
             pastes.push_back({"   CF_TEXT alone", copied, PasteTextOnly, {}});
         }
-        MeasureInTurns(pastes);
+        MeasureEach(pastes);
     }
     AppSettings.InsertPositionPaste = 1;
     copied();
@@ -371,7 +369,7 @@ int main(int argc, char** argv) {
     if (AppStore.itemCount != 2 * itemCount) {
         std::printf("   <-- the paste left %d items\n", AppStore.itemCount);
     }
-    MeasureInTurns({
+    MeasureEach({
         {"paste another program's " + n + " lines (UTF-16 and bytes)", copiedByAnother, paste, {}},
         {"   CF_TEXT alone", copiedByAnother, PasteTextOnly, {}},
     });

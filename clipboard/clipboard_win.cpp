@@ -72,7 +72,8 @@ bool Hand(UINT format, GlobalBlock& block) {
 
 // What this program last put on the clipboard. A copy promises its texts
 // and makes each when someone first asks for it, or before the program
-// ends; a cut makes them at once, as its items are nowhere else then.
+// ends; a cut hands its bytes over at once, as its items are nowhere else
+// then (HandToClipboard).
 struct OwnCopy {
     bool held = false;
     std::string block;  // CF_TEXT's block, its NUL included
@@ -201,32 +202,26 @@ bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
     return true;
 }
 
-// The three formats made and handed over at once; true once the clipboard
-// holds them.
+// The bytes and their locale handed over at once; true once the clipboard
+// holds them. The system makes the UTF-16 text of them when it is read,
+// with the code page the locale names (932, whatever the system's), so it
+// is there even when the program is gone by then; it comes after the two.
 bool HandToClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
     const std::size_t size = CopyTextSize(items, markers);
     GlobalBlock text = MakeBlock(
         size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
-    GlobalBlock unicode;
-    {
-        GlobalLockScope lock(text.Get());
-        if (lock.Data() == nullptr) {
-            return false;
-        }
-        unicode = MakeUnicodeBlock(ClipboardBlockText(static_cast<const char*>(lock.Data()), size));
-    }
     GlobalBlock locale = MakeLocaleBlock();
-    if (!unicode || !locale) {
+    if (!text || !locale) {
         return false;
     }
     ClipboardScope clipboard(owner);
     if (!clipboard.Opened() || !EmptyClipboard()) {
         return false;
     }
-    return Hand(CF_UNICODETEXT, unicode) && Hand(CF_TEXT, text) && Hand(CF_LOCALE, locale);
+    return Hand(CF_TEXT, text) && Hand(CF_LOCALE, locale);
 }
 
-// Writes the selection to the clipboard, a copy as promises (when there is
+// Writes the selection to the clipboard: a copy as promises (when there is
 // a window to keep them), a cut at once.
 bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
     const HWND owner = OwnerWindow();
