@@ -186,6 +186,10 @@ bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
         if (!clipboard.Opened() || !EmptyClipboard()) {
             return false;
         }
+        ownCopy.block = std::move(block);
+        ownCopy.held = true;
+        ownCopy.textPromised = true;
+        ownCopy.unicodePromised = true;
         // The richest first: a reader that takes the first text it knows
         // gets every character. A promise is taken without a handle.
         SetClipboardData(CF_UNICODETEXT, nullptr);
@@ -193,10 +197,6 @@ bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
         if (!Hand(CF_LOCALE, locale)) {
             return false;
         }
-        ownCopy.block = std::move(block);
-        ownCopy.held = true;
-        ownCopy.textPromised = true;
-        ownCopy.unicodePromised = true;
     }
     ownCopy.sequence = GetClipboardSequenceNumber();
     return true;
@@ -228,7 +228,8 @@ bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
     if (kind == CopyKind::Copy && owner != nullptr) {
         return PromiseOnClipboard(owner, items, markers);
     }
-    return HandToClipboard(owner, items, markers);
+    // Opened without a window, the clipboard would take no data.
+    return HandToClipboard(owner != nullptr ? owner : MainFrameHandle, items, markers);
 }
 
 // One format's text on the opened clipboard, locked for the length of a
@@ -323,7 +324,7 @@ bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
 bool PasteFromClipboard(int reference) {
     // The clipboard still holds this program's own copy: its bytes, as
     // CF_TEXT gives them back, without reading them through the clipboard.
-    if (ownCopy.held && GetClipboardSequenceNumber() == ownCopy.sequence) {
+    if (ownCopy.held && ownCopy.sequence != 0 && GetClipboardSequenceNumber() == ownCopy.sequence) {
         return PasteText(AppStore, ownCopy.Text(), reference, AppSettings.InsertPositionPaste,
                          AppSettings.SeparatorLength) == 1;
     }
