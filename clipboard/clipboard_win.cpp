@@ -73,7 +73,7 @@ bool Hand(UINT format, GlobalBlock& block) {
 // What this program last put on the clipboard. A copy promises its texts
 // and makes each when someone first asks for it, or before the program
 // ends; a cut hands its bytes over at once, as its items are nowhere else
-// then (HandToClipboard).
+// then (PutOnClipboard).
 struct OwnCopy {
     bool held = false;
     std::string block;  // CF_TEXT's block, its NUL included
@@ -167,9 +167,14 @@ GlobalBlock MakeLocaleBlock() {
                      [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
 }
 
-// The copy's text kept, its two texts promised and the locale handed over;
-// true once the clipboard holds all three.
-bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
+// Writes the selection to the clipboard and keeps its bytes; true once the
+// clipboard holds the three formats. A copy promises both texts (when there
+// is a window to keep the promises). A cut hands over the bytes and their
+// locale at once, and the system makes the UTF-16 text of them when it is
+// read, with the code page the locale names (932, whatever the system's),
+// so it is there even when the program is gone by then; it comes after the
+// two.
+bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
     std::string block;
     try {
         block.assign(CopyTextSize(items, markers), '\0');
@@ -177,59 +182,40 @@ bool PromiseOnClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
         return false;
     }
     WriteCopyText(items, markers, block.data());
+    const HWND owner = OwnerWindow();
+    const bool promise = kind == CopyKind::Copy && owner != nullptr;
+    GlobalBlock text = promise ? GlobalBlock() : MakeBlock(block.size(), [&](void* data) {
+        std::memcpy(data, block.data(), block.size());
+    });
     GlobalBlock locale = MakeLocaleBlock();
-    if (!locale) {
+    if ((!promise && !text) || !locale) {
         return false;
     }
     {
-        ClipboardScope clipboard(owner);
+        // Opened without a window, the clipboard would take no data.
+        ClipboardScope clipboard(owner != nullptr ? owner : MainFrameHandle);
         if (!clipboard.Opened() || !EmptyClipboard()) {
             return false;
         }
         ownCopy.block = std::move(block);
         ownCopy.held = true;
-        ownCopy.textPromised = true;
-        ownCopy.unicodePromised = true;
-        // The richest first: a reader that takes the first text it knows
-        // gets every character. A promise is taken without a handle.
-        SetClipboardData(CF_UNICODETEXT, nullptr);
-        SetClipboardData(CF_TEXT, nullptr);
+        ownCopy.textPromised = promise;
+        ownCopy.unicodePromised = promise;
+        if (promise) {
+            // The richest first: a reader that takes the first text it
+            // knows gets every character. A promise is taken without a
+            // handle.
+            SetClipboardData(CF_UNICODETEXT, nullptr);
+            SetClipboardData(CF_TEXT, nullptr);
+        } else if (!Hand(CF_TEXT, text)) {
+            return false;
+        }
         if (!Hand(CF_LOCALE, locale)) {
             return false;
         }
     }
     ownCopy.sequence = GetClipboardSequenceNumber();
     return true;
-}
-
-// The bytes and their locale handed over at once; true once the clipboard
-// holds them. The system makes the UTF-16 text of them when it is read,
-// with the code page the locale names (932, whatever the system's), so it
-// is there even when the program is gone by then; it comes after the two.
-bool HandToClipboard(HWND owner, const ItemList& items, MarkerUse markers) {
-    const std::size_t size = CopyTextSize(items, markers);
-    GlobalBlock text = MakeBlock(
-        size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
-    GlobalBlock locale = MakeLocaleBlock();
-    if (!text || !locale) {
-        return false;
-    }
-    ClipboardScope clipboard(owner);
-    if (!clipboard.Opened() || !EmptyClipboard()) {
-        return false;
-    }
-    return Hand(CF_TEXT, text) && Hand(CF_LOCALE, locale);
-}
-
-// Writes the selection to the clipboard: a copy as promises (when there is
-// a window to keep them), a cut at once.
-bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
-    const HWND owner = OwnerWindow();
-    if (kind == CopyKind::Copy && owner != nullptr) {
-        return PromiseOnClipboard(owner, items, markers);
-    }
-    // Opened without a window, the clipboard would take no data.
-    return HandToClipboard(owner != nullptr ? owner : MainFrameHandle, items, markers);
 }
 
 // One format's text on the opened clipboard, locked for the length of a

@@ -23,14 +23,21 @@ wait_for_formats() {
 
 # $1 what happened, $2 the text expected (UTF-8).
 check_clipboard() {
-  probe clip-get - >"$E2E_DIR/bytes" || fail "$1: no CF_TEXT"
+  probe clip-get - >"$E2E_DIR/bytes" || fail "$1: no CF_TEXT among $(probe clip-formats -)"
   printf '%s' "$2" | iconv -f UTF-8 -t CP932 >"$E2E_DIR/expected"
   cmp "$E2E_DIR/expected" "$E2E_DIR/bytes" || fail "$1: CF_TEXT is $(od -c "$E2E_DIR/bytes")"
   local unicode
-  unicode=$(probe clip-get-utf8 -) || fail "$1: no CF_UNICODETEXT"
+  unicode=$(probe clip-get-utf8 -) || fail "$1: no CF_UNICODETEXT among $(probe clip-formats -)"
   [ "$unicode" = "$2" ] || fail "$1: CF_UNICODETEXT is $unicode"
   [ "$(probe clip-locale -)" = 411 ] || fail "$1: CF_LOCALE is $(probe clip-locale -)"
 }
+
+# Wine's clipboard lives as long as its desktop, which closes soon after the
+# last program using it has ended, and a new one starts with an empty
+# clipboard: a waiting probe keeps the desktop while the program ends.
+(exec wine "$E2E_PROBE" wait NoSuchWindowClass 300 >/dev/null 2>&1) &
+keeper=$!
+trap 'kill $keeper 2>/dev/null || true; e2e_cleanup' EXIT
 
 printf 'before' | probe clip-set - || fail "the clipboard could not be set"
 start_program
