@@ -1,9 +1,11 @@
 #include "clipboard/clipboard_win.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "clipboard/clipboard_owners_win.h"
@@ -31,7 +33,7 @@ MarkerUse ToMarkerUse(CopyMarkers markers) {
 // A movable block of size bytes filled by fill(void*), or an empty owner.
 template <typename Fill>
 GlobalBlock MakeBlock(std::size_t size, Fill fill) {
-    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size));
+    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, size));
     GlobalLockScope lock(block.Get());
     if (lock.Data() == nullptr) {
         return GlobalBlock();
@@ -40,41 +42,26 @@ GlobalBlock MakeBlock(std::size_t size, Fill fill) {
     return block;
 }
 
-// What a copy puts on the clipboard: the cp932 text, the same as UTF-16, and
-// the locale that names the code page of the first.
-struct CopyBlocks {
-    GlobalBlock text;
-    GlobalBlock unicode;
-    GlobalBlock locale;
-};
-
-bool MakeCopyBlocks(const ItemList& items, MarkerUse markers, CopyBlocks& out) {
-    const std::size_t size = CopyTextSize(items, markers);
-    out.text = MakeBlock(
-        size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
-    if (!out.text) {
-        return false;
-    }
-    std::wstring unicode;
+// text as a UTF-16 block of exactly its size, made in one pass.
+GlobalBlock MakeUnicodeBlock(std::string_view text) {
+    GlobalBlock block(GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t)));
+    std::size_t length = 0;
     {
-        GlobalLockScope lock(out.text.Get());
+        GlobalLockScope lock(block.Get());
         if (lock.Data() == nullptr) {
-            return false;
+            return GlobalBlock();
         }
-        try {
-            // Up to the NUL a reader stops at, should an item hold one.
-            unicode =
-                WideFromCp932(ClipboardBlockText(static_cast<const char*>(lock.Data()), size));
-        } catch (const std::bad_alloc&) {
-            return false;
+        wchar_t* out = static_cast<wchar_t*>(lock.Data());
+        length = WriteWideFromCp932(text, out);
+        out[length] = L'\0';
+    }
+    if (length < text.size()) {
+        if (HGLOBAL smaller = GlobalReAlloc(block.Get(), (length + 1) * sizeof(wchar_t), 0)) {
+            block.Release();  // the same block, or freed for the new one
+            block = GlobalBlock(smaller);
         }
     }
-    out.unicode = MakeBlock((unicode.size() + 1) * sizeof(wchar_t), [&](void* data) {
-        std::memcpy(data, unicode.c_str(), (unicode.size() + 1) * sizeof(wchar_t));
-    });
-    out.locale = MakeBlock(sizeof kTextLocale,
-                           [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
-    return out.unicode && out.locale;
+    return block;
 }
 
 // Hands one block to the opened clipboard; true once it holds it.
@@ -86,20 +73,152 @@ bool Hand(UINT format, GlobalBlock& block) {
     return true;
 }
 
-// Writes the selection to the clipboard; true once it holds all three.
-bool PutOnClipboard(const ItemList& items, MarkerUse markers) {
-    CopyBlocks blocks;
-    if (!MakeCopyBlocks(items, markers, blocks)) {
+// What this program last put on the clipboard. A copy promises its texts
+// and makes each when someone first asks for it, or before the program
+// ends; a cut hands its bytes over at once, as its items are nowhere else
+// then (PutOnClipboard).
+struct OwnCopy {
+    bool held = false;
+    std::string block;  // CF_TEXT's block, its NUL included
+    bool textPromised = false;
+    bool unicodePromised = false;
+    DWORD sequence = 0;  // the clipboard's sequence number as this left it
+
+    // Up to the NUL a reader stops at, should an item hold one.
+    std::string_view Text() const { return ClipboardBlockText(block.data(), block.size()); }
+};
+
+OwnCopy ownCopy;
+// A message-only window owns the clipboard and is asked for what it promised.
+HWND ownerWindow = nullptr;
+
+void ForgetOwnCopy() {
+    OwnCopy none;
+    std::swap(ownCopy, none);
+}
+
+// Makes one promised format, for the clipboard that someone holds open.
+void MakePromised(UINT format) {
+    if (!ownCopy.held) {
+        return;
+    }
+    if (format == CF_TEXT && ownCopy.textPromised) {
+        GlobalBlock text = MakeBlock(ownCopy.block.size(), [](void* data) {
+            std::memcpy(data, ownCopy.block.data(), ownCopy.block.size());
+        });
+        ownCopy.textPromised = !(text && Hand(CF_TEXT, text));
+    } else if (format == CF_UNICODETEXT && ownCopy.unicodePromised) {
+        GlobalBlock unicode = MakeUnicodeBlock(ownCopy.Text());
+        ownCopy.unicodePromised = !(unicode && Hand(CF_UNICODETEXT, unicode));
+    }
+    ownCopy.sequence = GetClipboardSequenceNumber();
+}
+
+// Everything promised, while the clipboard is still this window's.
+void KeepPromises(HWND window) {
+    if (!ownCopy.held || (!ownCopy.textPromised && !ownCopy.unicodePromised)) {
+        return;
+    }
+    ClipboardScope clipboard(window);
+    if (clipboard.Opened() && GetClipboardOwner() == window) {
+        MakePromised(CF_UNICODETEXT);
+        MakePromised(CF_TEXT);
+    }
+}
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_RENDERFORMAT:
+            MakePromised(static_cast<UINT>(wParam));
+            return 0;
+        case WM_RENDERALLFORMATS:
+            KeepPromises(window);
+            return 0;
+        case WM_DESTROYCLIPBOARD:
+            ForgetOwnCopy();
+            return 0;
+        case WM_NCDESTROY:
+            if (window == ownerWindow) {
+                ownerWindow = nullptr;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The owner window, made on first use; null when it cannot be made.
+HWND OwnerWindow() {
+    if (ownerWindow == nullptr) {
+        constexpr char kClass[] = "TesselListClipboardOwner";
+        const HINSTANCE instance = GetModuleHandleA(nullptr);
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = OwnerProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = kClass;
+        RegisterClassExA(&wc);  // refused when it is already there
+        ownerWindow =
+            CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+    }
+    return ownerWindow;
+}
+
+GlobalBlock MakeLocaleBlock() {
+    return MakeBlock(sizeof kTextLocale,
+                     [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
+}
+
+// Writes the selection to the clipboard and keeps its bytes; true once the
+// clipboard holds the three formats. A copy promises both texts (when there
+// is a window to keep the promises). A cut hands over the bytes and their
+// locale at once, and the system makes the UTF-16 text of them when it is
+// read, with the code page the locale names (932, whatever the system's),
+// so it is there even when the program is gone by then; it comes after the
+// two.
+bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
+    std::string block;
+    try {
+        block.assign(CopyTextSize(items, markers), '\0');
+    } catch (const std::bad_alloc&) {
         return false;
     }
-    ClipboardScope clipboard(MainFrameHandle);
-    if (!clipboard.Opened() || !EmptyClipboard()) {
+    WriteCopyText(items, markers, block.data());
+    const HWND owner = OwnerWindow();
+    const bool promise = kind == CopyKind::Copy && owner != nullptr;
+    GlobalBlock text = promise ? GlobalBlock() : MakeBlock(block.size(), [&](void* data) {
+        std::memcpy(data, block.data(), block.size());
+    });
+    GlobalBlock locale = MakeLocaleBlock();
+    if ((!promise && !text) || !locale) {
         return false;
     }
-    // The richest first: a reader that takes the first text it knows gets
-    // every character.
-    return Hand(CF_UNICODETEXT, blocks.unicode) && Hand(CF_TEXT, blocks.text) &&
-           Hand(CF_LOCALE, blocks.locale);
+    {
+        // Opened without a window, the clipboard would take no data.
+        ClipboardScope clipboard(owner != nullptr ? owner : MainFrameHandle);
+        if (!clipboard.Opened() || !EmptyClipboard()) {
+            return false;
+        }
+        ownCopy.block = std::move(block);
+        ownCopy.held = true;
+        ownCopy.textPromised = promise;
+        ownCopy.unicodePromised = promise;
+        if (promise) {
+            // The richest first: a reader that takes the first text it
+            // knows gets every character. A promise is taken without a
+            // handle.
+            SetClipboardData(CF_UNICODETEXT, nullptr);
+            SetClipboardData(CF_TEXT, nullptr);
+        } else if (!Hand(CF_TEXT, text)) {
+            return false;
+        }
+        if (!Hand(CF_LOCALE, locale)) {
+            return false;
+        }
+    }
+    ownCopy.sequence = GetClipboardSequenceNumber();
+    return true;
 }
 
 // One format's text on the opened clipboard, locked for the length of a
@@ -124,6 +243,32 @@ class ClipboardTextScope {
     std::basic_string_view<Unit> text_;
 };
 
+// Whether bytes read as cp932 are text, read a piece at a time (a few
+// lines, ending in a line feed, after which a character always begins), so
+// that no copy of the whole text is made.
+bool Cp932Spells(std::string_view bytes, std::wstring_view text) {
+    constexpr std::size_t kPiece = 16384;
+    std::wstring piece(kPiece, L'\0');
+    std::size_t read = 0;
+    while (!bytes.empty()) {
+        std::size_t end = bytes.size();
+        if (end > kPiece) {
+            end = bytes.rfind('\n', kPiece - 1) + 1;
+            if (end == 0) {  // a line longer than a piece
+                return WideFromCp932(bytes) == text.substr(std::min(read, text.size()));
+            }
+        }
+        const std::size_t count = WriteWideFromCp932(bytes.substr(0, end), piece.data());
+        if (text.substr(std::min(read, text.size()), count) !=
+            std::wstring_view(piece.data(), count)) {
+            return false;
+        }
+        read += count;
+        bytes.remove_prefix(end);
+    }
+    return read == text.size();
+}
+
 // Whether CF_TEXT's bytes, read as cp932, are the clipboard's UTF-16 text.
 // A last lead byte without its partner is dropped here, as the list's line
 // rules drop it; but when the system makes UTF-16 of a program's bytes, it
@@ -131,14 +276,13 @@ class ClipboardTextScope {
 // middle dot, U+30FB), which then says no more than the missing byte.
 bool SpellTheSameText(std::string_view bytes, std::wstring_view unicode) {
     constexpr wchar_t kUnreadable = L'\u30fb';
-    const std::wstring wide = WideFromCp932(bytes);
-    if (wide == unicode) {
+    if (Cp932Spells(bytes, unicode)) {
         return true;
     }
     const bool loneLeadAtEnd = !bytes.empty() && IsCp932LeadByte(bytes.back()) &&
                                Cp932Prefix(bytes, bytes.size() - 1).size() == bytes.size() - 1;
-    return loneLeadAtEnd && unicode.size() == wide.size() + 1 &&
-           unicode.substr(0, wide.size()) == wide && unicode.back() == kUnreadable;
+    return loneLeadAtEnd && !unicode.empty() && unicode.back() == kUnreadable &&
+           Cp932Spells(bytes, unicode.substr(0, unicode.size() - 1));
 }
 
 // Which lines (CR LF, CR and LF end one, as the list's line rules say) of
@@ -192,6 +336,14 @@ bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
 // false when there is no text or the clipboard cannot be opened. altered
 // is the number of lines that did not go in whole.
 bool PasteFromClipboard(int reference, int& altered) {
+    // The clipboard still holds this program's own copy: its bytes, as
+    // CF_TEXT gives them back, without reading them through the clipboard.
+    // Every line of it goes in whole.
+    if (ownCopy.held && ownCopy.sequence != 0 && GetClipboardSequenceNumber() == ownCopy.sequence) {
+        altered = 0;
+        return PasteText(AppStore, ownCopy.Text(), reference, AppSettings.InsertPositionPaste,
+                         AppSettings.SeparatorLength) == 1;
+    }
     if (!ClipboardHasText()) {
         return false;
     }
@@ -234,7 +386,7 @@ int CopyItems(CopyKind kind, CopyMarkers markers) {
     if (AppStore.currentItems == nullptr || AppStore.itemCount <= 0) {
         return 1;
     }
-    if (!PutOnClipboard(*AppStore.currentItems, ToMarkerUse(markers))) {
+    if (!PutOnClipboard(*AppStore.currentItems, ToMarkerUse(markers), kind)) {
         return 0;
     }
     if (kind == CopyKind::Cut) {
@@ -254,6 +406,13 @@ int PasteItems(int reference) {
         TellAlteredPaste(altered);
     }
     return 1;
+}
+
+void HandOverClipboard() {
+    if (ownerWindow != nullptr) {
+        KeepPromises(ownerWindow);
+        DestroyWindow(ownerWindow);
+    }
 }
 
 bool ClipboardHasText() {

@@ -10,6 +10,7 @@
 #include "categorybar/category_commands_win.h"
 #include "categorybar/category_rename_win.h"
 #include "categorybar/offscreen_win.h"
+#include "clipboard/clipboard_win.h"
 #include "commands/command_dispatch_win.h"
 #include "commands/list_saving_win.h"
 #include "commands/list_undo_win.h"
@@ -216,6 +217,9 @@ LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT OnDestroy() {
+    // The clipboard keeps every format of a copy once the program has ended
+    // (a session's end too: it may end the program once this returns).
+    HandOverClipboard();
     PostQuitMessage(0);
     return 0;
 }

@@ -4,25 +4,30 @@
 
 #include <climits>
 
+#include "store/cp932.h"
+
 namespace tessel {
 
-std::wstring WideFromCp932(std::string_view text) {
-    // A lead byte without its second byte is no character.
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsDBCSLeadByteEx(kTextCodePage, static_cast<BYTE>(text[i])) && ++i == text.size()) {
+std::size_t WriteWideFromCp932(std::string_view text, wchar_t* out) {
+    // A lead byte without its second byte is no character. No line feed is
+    // the second byte of a character, so the last line alone tells.
+    const std::size_t lastLine = text.rfind('\n') + 1;  // 0 when there is none
+    for (std::size_t i = lastLine; i < text.size(); ++i) {
+        if (IsCp932LeadByte(text[i]) && ++i == text.size()) {
             text.remove_suffix(1);
         }
     }
     if (text.empty() || text.size() > static_cast<std::size_t>(INT_MAX)) {
-        return std::wstring();
+        return 0;
     }
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(kTextCodePage, 0, text.data(), size, nullptr, 0);
-    if (length <= 0) {
-        return std::wstring();
-    }
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kTextCodePage, 0, text.data(), size, &wide[0], length);
+    const int length = MultiByteToWideChar(kTextCodePage, 0, text.data(), size, out, size);
+    return length > 0 ? static_cast<std::size_t>(length) : 0;
+}
+
+std::wstring WideFromCp932(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(WriteWideFromCp932(text, wide.data()));
     return wide;
 }
 

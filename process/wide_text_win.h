@@ -13,6 +13,10 @@ inline constexpr unsigned kTextCodePage = 932;
 
 // cp932 bytes as UTF-16. A lone lead byte at the end is dropped.
 std::wstring WideFromCp932(std::string_view text);
+// The same written to out, which holds at least text.size() units (no
+// character of cp932 takes more units than bytes), in one pass; the count
+// written, no NUL after it.
+std::size_t WriteWideFromCp932(std::string_view text, wchar_t* out);
 // UTF-16 as cp932 bytes; a character cp932 lacks becomes "?" (never a
 // look-alike: "é" is no "e").
 std::string Cp932FromWide(std::wstring_view text);

@@ -220,6 +220,35 @@ TEST_F(AnyCodePageClipboard, CopyPutsUnicodeTextAndLocaleBesideTheBytes) {
     EXPECT_EQ(StoredTexts(), "x");
 }
 
+// A copy's texts are made when first read; whatever no one has read yet is
+// made when the program ends, so the clipboard keeps it without its owner.
+TEST_F(AnyCodePageClipboard, CopyIsMadeWhenTheProgramEnds) {
+    Load(ListFile({"test", "\t●牛乳", "■x"}));
+    Select({0, 1});
+    ASSERT_EQ(CopyItems(CopyKind::Copy, CopyMarkers::With), 1);
+    {
+        ClipboardScope clipboard(nullptr);
+        ASSERT_TRUE(clipboard.Opened());
+        const UINT first = EnumClipboardFormats(0);
+        const UINT second = EnumClipboardFormats(first);
+        EXPECT_EQ(first, static_cast<UINT>(CF_UNICODETEXT));
+        EXPECT_EQ(second, static_cast<UINT>(CF_TEXT));
+        EXPECT_EQ(EnumClipboardFormats(second), static_cast<UINT>(CF_LOCALE));
+    }
+    HandOverClipboard();
+    EXPECT_EQ(GetClipboardOwner(), nullptr);
+    EXPECT_EQ(ClipboardBytes(), "\t●牛乳\r\n■x");
+    EXPECT_EQ(ClipboardUnicode(), L"\t\u25cf\u725b\u4e73\r\n\u25a0x");
+    SIZE_T localeSize = 0;
+    EXPECT_EQ(ClipboardLocale(localeSize), 0x0411u);
+
+    // A copy after it has its owner again.
+    Select({1});
+    ASSERT_EQ(CopyItems(CopyKind::Copy, CopyMarkers::TextOnly), 1);
+    EXPECT_NE(GetClipboardOwner(), nullptr);
+    EXPECT_EQ(ClipboardUnicode(), L"x");
+}
+
 // What a Unicode program leaves: its text made cp932, "?" for what cp932
 // lacks, under the same line rules as the bytes; the lines that got one
 // are told of once.
@@ -263,6 +292,45 @@ TEST_F(AnyCodePageClipboard, PasteTakesTheBytesOnlyWhereTheySayTheSame) {
             {{CF_UNICODETEXT, UnicodeBlock(c.unicode)}, {CF_TEXT, TextBlock(c.bytes)}});
         ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
         EXPECT_EQ(StoredTexts(), std::string("a|") + c.expected) << c.expected;
+    }
+}
+
+// Texts longer than the pieces they are compared in: a difference in the
+// last line still tells, and a line longer than a piece is compared too.
+TEST_F(AnyCodePageClipboard, PasteComparesLongTextsToTheirEnd) {
+    const std::string ibm = "\xee\xef";  // ⅰ as NEC-selected IBM, not cp932's own
+    const std::string own = Cp932FromWide(L"\u2170");
+    ASSERT_NE(own, ibm);
+    struct Case {
+        int lines;
+        std::size_t lineLength;
+        bool lastDiffers;
+        std::string expectedStart;
+    } cases[] = {
+        {400, 100, false, ibm},
+        {400, 100, true, own},
+        {1, 20000, false, ibm},
+        {1, 20000, true, own},
+    };
+    for (const Case& c : cases) {
+        std::string bytes;
+        std::wstring unicode;
+        for (int i = 0; i < c.lines; ++i) {
+            bytes += (i > 0 ? "\r\n" : "") + ibm + std::string(c.lineLength, 'x');
+            unicode += (i > 0 ? L"\r\n" : L"") + std::wstring(L"\u2170") +
+                       std::wstring(c.lineLength, L'x');
+        }
+        if (c.lastDiffers) {
+            unicode.back() = L'y';
+        }
+        LoadWords("a");
+        Focus(0);
+        AppSettings.InsertPositionPaste = 3;
+        SetClipboardFormats({{CF_UNICODETEXT, UnicodeBlock(unicode)}, {CF_TEXT, TextBlock(bytes)}});
+        ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
+        ASSERT_EQ(AppStore.itemCount, 1 + c.lines);
+        EXPECT_EQ(std::string((*AppStore.currentItems)[1].text).substr(0, 2), c.expectedStart)
+            << c.lines << (c.lastDiffers ? " differing" : "");
     }
 }
 

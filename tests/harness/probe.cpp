@@ -16,6 +16,9 @@
 //   tessel_probe clip-set -                put stdin on the clipboard as CF_TEXT
 //   tessel_probe ctrl-key CLASS KEY        bring the window forward and type Ctrl+KEY (a letter)
 //   tessel_probe clip-set-utf8 -           put stdin (UTF-8) on the clipboard as CF_UNICODETEXT
+//   tessel_probe clip-get-utf8 -           write the clipboard's CF_UNICODETEXT to stdout as UTF-8
+//   tessel_probe clip-locale -             print the clipboard's CF_LOCALE in hex
+//   tessel_probe clip-formats -            print the clipboard's formats in their order (none read)
 //   only tessel_probe acp -                     print the ANSI code page of a process started now
 //   tessel_probe acc-rows CLASS CHILD [ID]  as a screen reader: the object ID (OBJID_CLIENT by
 //                                          default) of a child ("-": the window itself), its
@@ -177,6 +180,45 @@ std::string Utf8(const wchar_t* text) {
     return utf8;
 }
 
+// The clipboard's UTF-16 text as UTF-8, or its locale in hex; 1 when it has none.
+int ClipboardFormatToStdout(UINT format) {
+    if (!OpenClipboardPatiently()) {
+        return 1;
+    }
+    int status = 1;
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const void* bytes = GlobalLock(data)) {
+            if (format == CF_LOCALE && GlobalSize(data) >= sizeof(LCID)) {
+                LCID locale = 0;
+                std::memcpy(&locale, bytes, sizeof locale);
+                std::printf("%lx\n", static_cast<unsigned long>(locale));
+                status = 0;
+            } else if (format == CF_UNICODETEXT) {
+                const std::string utf8 = Utf8(static_cast<const wchar_t*>(bytes));
+                std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+                status = 0;
+            }
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return status;
+}
+
+int PrintClipboardFormats() {
+    if (!OpenClipboardPatiently()) {
+        return 1;
+    }
+    std::string formats;
+    for (UINT format = EnumClipboardFormats(0); format != 0;
+         format = EnumClipboardFormats(format)) {
+        formats += (formats.empty() ? "" : " ") + std::to_string(format);
+    }
+    CloseClipboard();
+    PrintBytes(formats);
+    return 0;
+}
+
 VARIANT ChildVariant(long child) {
     VARIANT v;
     VariantInit(&v);
@@ -242,6 +284,15 @@ int main(int argc, char** argv) {
     const char* cls = argv[2];
     if (verb == "clip-get") {
         return ClipboardToStdout();
+    }
+    if (verb == "clip-get-utf8") {
+        return ClipboardFormatToStdout(CF_UNICODETEXT);
+    }
+    if (verb == "clip-locale") {
+        return ClipboardFormatToStdout(CF_LOCALE);
+    }
+    if (verb == "clip-formats") {
+        return PrintClipboardFormats();
     }
     if (verb == "clip-set-utf8") {
         return Utf8StdinToUnicodeClipboard();
