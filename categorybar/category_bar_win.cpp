@@ -124,19 +124,18 @@ void LayoutPanes() {
         InvalidateRect(ListPaneHandle, nullptr, FALSE);
     }
     AppSettings.ScrollIndex = ClampStripScroll(CurrentCategoryStrip());
-    UpdateListScroll(0);
+    UpdateListScroll(false);
 }
 
-int ScrollCategoryBar(int toRight) {
-    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight != 0);
+void ScrollCategoryBar(bool toRight) {
+    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight);
     DrawBars(kBarCategory);
     InvalidateFrame();
-    return 1;
 }
 
-void EnsureCategoryVisible(int adjust) {
+void EnsureCategoryVisible(bool showCurrent) {
     AppSettings.ScrollIndex =
-        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, adjust == 1);
+        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, showCurrent);
 }
 
 int HitTestCategoryTab(int x, int y) {
@@ -152,7 +151,7 @@ int CategoryDropIndex(int x) {
     }
     int direction = DropScrollDirection(CurrentCategoryStrip(), x);
     if (direction != 0) {
-        ScrollCategoryBar(direction > 0 ? 1 : 0);
+        ScrollCategoryBar(direction > 0);
     }
     return DropIndexAt(CurrentCategoryStrip(), x);
 }

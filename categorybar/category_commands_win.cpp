@@ -90,12 +90,27 @@ int SelectCategory(int index) {
     }
     const int shown = MakeCategoryCurrent(store, index, FocusPlacement::CarriedOver);
     SetTitleText(title);
-    EnsureCategoryVisible(1);
+    EnsureCategoryVisible(true);
     DrawBars(kBarCategory);
     InvalidateFrame();
-    UpdateListScroll(0);
+    UpdateListScroll(false);
     InvalidateListPane();
     return shown;
+}
+
+int MoveCategoryTo(int source, int target) {
+    const int moved = AppStore.RelocateCategory(source, target);
+    if (moved < -1) {
+        char detail[64];
+        std::snprintf(detail, sizeof detail, "移動元No.%d、移動先No.%d", source, target);
+        ReportError(kErrorInternal, detail, MainFrameHandle);
+        return -1;
+    }
+    if (moved >= 0) {
+        RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(source, moved); });
+        AppStore.currentCategory = moved;
+    }
+    return moved;
 }
 
 int MoveCategory(CategoryDirection direction) {
@@ -108,12 +123,9 @@ int MoveCategory(CategoryDirection direction) {
         return 0;
     }
     // Right: in front of the category after its right neighbour.
-    const int moved = AppStore.RelocateCategory(current, toRight ? current + 2 : current - 1);
-    if (moved < 0) {
+    if (MoveCategoryTo(current, toRight ? current + 2 : current - 1) < 0) {
         return 0;
     }
-    RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(current, moved); });
-    AppStore.currentCategory = moved;
     DrawBars(kBarCategory);
     InvalidateFrame();
     return 1;

@@ -20,6 +20,11 @@ int DeleteCategory(int index);
 int SelectCategory(int index);
 // Moves the current category one place; 1 when it moved.
 int MoveCategory(CategoryDirection direction);
+// Moves the category at source in front of the one at target (the store's
+// RelocateCategory) as an undo step, and keeps it current: its new index,
+// or -1 when nothing moved. Arguments the store refuses are reported
+// (ErrorId 901). The caller draws the bars.
+int MoveCategoryTo(int source, int target);
 // Reports (ErrorId 901) that the category at index could not be read.
 void ReportMissingCategory(int index);
 

@@ -1,17 +1,10 @@
 #include "categorybar/pane_layout.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "store/saturate.h"
 
 namespace tessel {
-namespace {
-
-std::int32_t Narrow(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-}  // namespace
 
 PaneRect ListPaneRect(std::int32_t width, std::int32_t height, const LayoutSettings& layout,
                       bool categoryBarShown) {
@@ -21,10 +14,10 @@ PaneRect ListPaneRect(std::int32_t width, std::int32_t height, const LayoutSetti
             ? std::int64_t{layout.TitleBarHeight} + layout.CategoryHeight + layout.BoundaryHeight
             : std::int64_t{layout.TitleBarHeight} + layout.TitleListSpace;
     PaneRect rect;
-    rect.x = Narrow(border);
-    rect.y = Narrow(top);
-    rect.width = Narrow(std::max<std::int64_t>(std::int64_t{width} - 2 * border, 0));
-    rect.height = Narrow(std::max<std::int64_t>(std::int64_t{height} - border - top, 0));
+    rect.x = SaturateToInt32(border);
+    rect.y = SaturateToInt32(top);
+    rect.width = SaturateToInt32(std::max<std::int64_t>(std::int64_t{width} - 2 * border, 0));
+    rect.height = SaturateToInt32(std::max<std::int64_t>(std::int64_t{height} - border - top, 0));
     return rect;
 }
 

@@ -43,7 +43,7 @@ void ShowStep(const HistoryFocus& step) {
     (*items)[static_cast<std::size_t>(focus)].selected = true;
     store.focusIndex = focus;
     store.anchorIndex = focus;
-    UpdateListScroll(1);
+    UpdateListScroll(true);
     InvalidateListPane();
 }
 

@@ -23,10 +23,8 @@ extern HWND ScrollBarHandle;
 
 // What the pane asks of the window that holds it. The main window fills it
 // in before it creates the pane, which cannot name it: the pane sits below
-// it. Either entry may stay null (a pane on its own, in a test).
+// it. The entry may stay null (a pane on its own, in a test).
 struct ListPaneHost {
-    // Closes an open category-name edit, keeping the name with commit 1.
-    int (*endCategoryRename)(int commit) = nullptr;
     // Opens the item menu at a point in the pane's client space.
     int (*showItemMenu)(HWND pane, POINT clientPoint, int itemPosition) = nullptr;
 };

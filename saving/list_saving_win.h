@@ -4,17 +4,9 @@
 
 #include <windows.h>
 
-namespace tessel {
+#include "process/frame_timers.h"
 
-// The watch on list.txt: a light timer of the main window, besides the
-// check each time the window is activated.
-inline constexpr UINT_PTR kListWatchTimer = 103;
-inline constexpr UINT kListWatchPeriod = 1500;
-// The idle save: list.txt is written this long after the last change.
-inline constexpr UINT_PTR kIdleSaveTimer = 104;
-inline constexpr UINT kIdleSaveDelay = 2000;
-// Looked at again this soon while an edit, a drag or a modal box is open.
-inline constexpr UINT kIdleSaveRetry = 500;
+namespace tessel {
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -23,9 +15,6 @@ bool SaveListReporting(HWND owner);
 // After a failed save at exit: asks whether to exit without saving. true
 // for Yes; No (the default) keeps the program as it is.
 bool ConfirmExitWithoutSaving(HWND owner);
-
-// Commits an open item edit or category rename, so that a save keeps it.
-void CommitOpenEdits();
 
 // Whether ending now without a save would lose anything: a change not yet
 // written, or an edit still open.
