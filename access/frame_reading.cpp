@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "categorybar/pane_layout.h"
+#include "chrome/pane_layout.h"
 #include "mainwindow/frame_zones.h"
 #include "store/saturate.h"
 

@@ -8,7 +8,7 @@
 #include "categorybar/bar_state.h"
 #include "categorybar/category_bar_win.h"
 #include "categorybar/category_commands_win.h"
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 #include "commands/command_dispatch_win.h"
 #include "commands/list_undo_win.h"
 #include "commands/popup_menu_win.h"
@@ -87,6 +87,7 @@ LRESULT OnCreate(HWND window) {
     // the tab widths measured as the list is read.
     SetLayoutDpi(WindowDpi(window));
     SetVisibilityHost(VisibilityHost{FrameIsSizing});
+    SetOffscreenDrawing(DrawFrame);
     if (!CreateOffscreen(window)) {
         ReportError(kErrorCreateWindow, "処理内容：オフスクリーン初期化", window);
         ReleaseOffscreen();

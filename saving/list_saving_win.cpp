@@ -3,7 +3,7 @@
 #include <string>
 
 #include "categorybar/category_commands_win.h"
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 #include "editing/edit_session_win.h"
 #include "process/app_state_win.h"
 #include "process/data_files_win.h"

@@ -1,8 +1,7 @@
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 
 #include <algorithm>
 
-#include "categorybar/category_bar_win.h"
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
 #include "drawing/offscreen_image_win.h"
@@ -27,8 +26,19 @@ struct Offscreen {
 };
 
 Offscreen frame;
+void (*drawWholeFrame)() = nullptr;
+
+void DrawWholeFrame() {
+    if (drawWholeFrame != nullptr) {
+        drawWholeFrame();
+    }
+}
 
 }  // namespace
+
+void SetOffscreenDrawing(void (*draw)()) {
+    drawWholeFrame = draw;
+}
 
 int CreateOffscreen(HWND mainWindow) {
     ReleaseOffscreen();
@@ -57,7 +67,7 @@ int CreateOffscreen(HWND mainWindow) {
         frame.iconDpi = AppDpi;
         frame.icon.Reset(LoadSmallProgramIcon(AppInstance, 0, AppDpi));
     }
-    DrawFrame();
+    DrawWholeFrame();
     return 1;
 }
 
@@ -68,7 +78,7 @@ int RefreshOffscreen(HWND mainWindow) {
                           frame.hoverFont && frame.previousFont != nullptr;
     if (complete && client.right - client.left == frame.width &&
         client.bottom - client.top == frame.height) {
-        DrawFrame();
+        DrawWholeFrame();
         return 1;
     }
     return CreateOffscreen(mainWindow);

@@ -1,4 +1,4 @@
-#include "categorybar/pane_layout.h"
+#include "chrome/pane_layout.h"
 
 #include <algorithm>
 

@@ -1,16 +1,24 @@
 // The main window's off-screen image: a memory device context of the
 // window's size with its bitmap, and the three fonts of the bars (title,
 // category, and the category font underlined for the tab under the mouse).
-// Everything outside the list pane is drawn here; WM_PAINT only copies.
-// Between two drawings the category font stays selected, because the tab
-// widths are measured on this context.
+// Everything outside the list pane is drawn here, by the bars
+// (categorybar/); WM_PAINT only copies. Between two drawings the category
+// font stays selected, because the tab widths are measured on this context.
 #pragma once
 
 #include <windows.h>
 
-#include "categorybar/bar_drawing_win.h"
-
 namespace tessel {
+
+struct BarFonts {
+    HFONT title = nullptr;
+    HFONT category = nullptr;  // selected between drawings
+    HFONT hover = nullptr;     // the category font, underlined when hover shows
+};
+
+// What draws the whole frame into the image (the bars, which sit above and
+// fill it in before the image is first made).
+void SetOffscreenDrawing(void (*drawWholeFrame)());
 
 // Releases any image, then makes one of the main window's client size, its
 // fonts (and the title icon, when the DPI asks for another size), sets
