@@ -40,7 +40,7 @@ void SetOffscreenDrawing(void (*draw)()) {
     drawWholeFrame = draw;
 }
 
-int CreateOffscreen(HWND mainWindow) {
+bool CreateOffscreen(HWND mainWindow) {
     ReleaseOffscreen();
     RECT client{};
     GetClientRect(mainWindow, &client);
@@ -49,7 +49,7 @@ int CreateOffscreen(HWND mainWindow) {
     // A minimised window reports no size; a 1 x 1 image stands in until the
     // next size change.
     if (!frame.image.Create(mainWindow, std::max(frame.width, 1), std::max(frame.height, 1))) {
-        return 0;
+        return false;
     }
 
     const FontSpec& title = AppLayout.titleFont;
@@ -59,7 +59,7 @@ int CreateOffscreen(HWND mainWindow) {
     int hoverStyle = category.style | (AppLayout.CategoryMouseOver == 1 ? kFontUnderline : 0);
     frame.hoverFont = CreateListFont(category.face, category.size, hoverStyle);
     if (!frame.titleFont || !frame.categoryFont || !frame.hoverFont) {
-        return 0;
+        return false;
     }
     frame.previousFont = SelectObject(frame.image.Dc(), frame.categoryFont.Get());
 
@@ -68,10 +68,10 @@ int CreateOffscreen(HWND mainWindow) {
         frame.icon.Reset(LoadSmallProgramIcon(AppInstance, 0, AppDpi));
     }
     DrawWholeFrame();
-    return 1;
+    return true;
 }
 
-int RefreshOffscreen(HWND mainWindow) {
+bool RefreshOffscreen(HWND mainWindow) {
     RECT client{};
     GetClientRect(mainWindow, &client);
     const bool complete = frame.image.Dc() != nullptr && frame.titleFont && frame.categoryFont &&
@@ -79,7 +79,7 @@ int RefreshOffscreen(HWND mainWindow) {
     if (complete && client.right - client.left == frame.width &&
         client.bottom - client.top == frame.height) {
         DrawWholeFrame();
-        return 1;
+        return true;
     }
     return CreateOffscreen(mainWindow);
 }

@@ -22,13 +22,13 @@ void SetOffscreenDrawing(void (*drawWholeFrame)());
 
 // Releases any image, then makes one of the main window's client size, its
 // fonts (and the title icon, when the DPI asks for another size), sets
-// transparent text and draws the whole frame. 1, or 0 as soon as something
+// transparent text and draws the whole frame. false as soon as something
 // cannot be made (what was made stays until the next release).
-int CreateOffscreen(HWND mainWindow);
+bool CreateOffscreen(HWND mainWindow);
 // After a size change: CreateOffscreen, unless the image already has the
 // client size (the size message that follows creation), which is then only
 // redrawn whole: the same picture without making bitmap and fonts again.
-int RefreshOffscreen(HWND mainWindow);
+bool RefreshOffscreen(HWND mainWindow);
 // Puts back what was selected and frees the bitmap, the context and the
 // fonts; nothing to do when there is no image.
 void ReleaseOffscreen();

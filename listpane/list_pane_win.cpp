@@ -543,11 +543,11 @@ void SetListPaneAccess(const ListPaneAccess& access) {
     Access = access;
 }
 
-int CreateListPane(HWND parent) {
+bool CreateListPane(HWND parent) {
     ListPaneHandle = CreateWindowExW(0, WideFromCp932(kListPaneClass).c_str(), L"",
                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                                      nullptr, PaneInstance, nullptr);
-    return ListPaneHandle != nullptr ? 1 : 0;
+    return ListPaneHandle != nullptr;
 }
 
 void RefreshListPaneForDpi() {

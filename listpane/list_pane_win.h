@@ -45,8 +45,8 @@ void SetListPaneAccess(const ListPaneAccess& access);
 // Registers "ListPane" (start-up): the class atom, 0 on failure.
 ATOM RegisterListPaneClass(HINSTANCE instance);
 // Creates the pane as a child of parent, size 0 (the main window places
-// it), and keeps it in ListPaneHandle. 1 when the window exists, else 0.
-int CreateListPane(HWND parent);
+// it), and keeps it in ListPaneHandle. true when the window exists.
+bool CreateListPane(HWND parent);
 
 // After the DPI changed (AppLayout is at the new one): commits an open item
 // edit, makes the row fonts again and gives the scroll bar its new width.
