@@ -9,7 +9,7 @@
 #include "access/list_events.h"
 #include "access/ole_calls_win.h"
 #include "categorybar/bar_state.h"
-#include "listpane/inplace_edit_box_win.h"
+#include "editing/inplace_edit_box_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/main_frame_win.h"
 #include "process/app_state_win.h"

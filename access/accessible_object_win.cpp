@@ -115,6 +115,27 @@ HRESULT AccessibleObject::ReadText(const VARIANT& child, BSTR* out,
     });
 }
 
+HRESULT AccessibleObject::ReadNumber(const VARIANT& child, VARIANT* out,
+                                     HRESULT (STDMETHODCALLTYPE IAccessible::*forward)(VARIANT,
+                                                                                       VARIANT*),
+                                     std::int32_t (AccessibleObject::*own)(std::int32_t)) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    PutEmpty(out);
+    return Guard([&] {
+        std::int32_t id = 0;
+        if (!ChildOf(child, id)) {
+            return E_INVALIDARG;
+        }
+        if (ComRef<IAccessible> full = FullChild(id)) {
+            return (full.Get()->*forward)(Self(), out);
+        }
+        PutLong(out, (this->*own)(id));
+        return S_OK;
+    });
+}
+
 bool AccessibleObject::ChildOf(const VARIANT& variant, std::int32_t& child) {
     if (variant.vt == VT_EMPTY) {
         child = CHILDID_SELF;
@@ -239,39 +260,11 @@ HRESULT AccessibleObject::get_accDescription(VARIANT child, BSTR* description) {
 }
 
 HRESULT AccessibleObject::get_accRole(VARIANT child, VARIANT* role) {
-    if (role == nullptr) {
-        return E_POINTER;
-    }
-    PutEmpty(role);
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accRole(Self(), role);
-        }
-        PutLong(role, Role(id));
-        return S_OK;
-    });
+    return ReadNumber(child, role, &IAccessible::get_accRole, &AccessibleObject::Role);
 }
 
 HRESULT AccessibleObject::get_accState(VARIANT child, VARIANT* state) {
-    if (state == nullptr) {
-        return E_POINTER;
-    }
-    PutEmpty(state);
-    return Guard([&] {
-        std::int32_t id = 0;
-        if (!ChildOf(child, id)) {
-            return E_INVALIDARG;
-        }
-        if (ComRef<IAccessible> full = FullChild(id)) {
-            return full->get_accState(Self(), state);
-        }
-        PutLong(state, States(id));
-        return S_OK;
-    });
+    return ReadNumber(child, state, &IAccessible::get_accState, &AccessibleObject::States);
 }
 
 HRESULT AccessibleObject::get_accHelp(VARIANT child, BSTR* help) {

@@ -110,6 +110,10 @@ class AccessibleObject : public ComObject<IAccessible> {
     HRESULT ReadText(const VARIANT& child, BSTR* out,
                      HRESULT (STDMETHODCALLTYPE IAccessible::*forward)(VARIANT, BSTR*),
                      std::wstring (AccessibleObject::*own)(std::int32_t));
+    // A number of child (its role or its states), asked the same way.
+    HRESULT ReadNumber(const VARIANT& child, VARIANT* out,
+                       HRESULT (STDMETHODCALLTYPE IAccessible::*forward)(VARIANT, VARIANT*),
+                       std::int32_t (AccessibleObject::*own)(std::int32_t));
     // The child id in a VARIANT (VT_I4; VT_EMPTY is the object itself),
     // false when it is none of this object's.
     bool ChildOf(const VARIANT& variant, std::int32_t& child);

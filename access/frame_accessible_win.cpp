@@ -8,8 +8,7 @@
 #include "categorybar/bar_state.h"
 #include "categorybar/category_bar_win.h"
 #include "categorybar/category_commands_win.h"
-#include "categorybar/category_rename_win.h"
-#include "listpane/item_editor_win.h"
+#include "editing/user_action_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/main_frame_win.h"
 #include "process/app_state_win.h"
@@ -208,9 +207,7 @@ class CategoryBarObject : public AccessibleObject {
 
     // As a click on the tab: open edits end, and the tab becomes current.
     static void ChooseTab(int index) {
-        SealListStep();
-        EndItemEdit(1);
-        EndCategoryRename(1);
+        BeginUserAction();
         if (index != AppStore.currentCategory) {
             SelectCategory(index);
         }

@@ -3,18 +3,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "categorybar/pane_layout.h"
+#include "chrome/pane_layout.h"
 #include "mainwindow/frame_zones.h"
+#include "store/saturate.h"
 
 namespace tessel {
 namespace {
 
 ClientBox FromZone(const ZoneBox& box) {
     return ClientBox{box.left, box.top, box.width, box.height};
-}
-
-std::int32_t Clamp32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 bool ValidTab(const CategoryStrip& strip, int index) {
@@ -97,7 +94,7 @@ ClientBox TabBox(const CategoryStrip& strip, int index) {
     for (int i = 0; i < index; ++i) {
         start += strip.tabWidths[static_cast<std::size_t>(i)];
     }
-    return ClientBox{Clamp32(std::int64_t{strip.marginLeft} + start - strip.scrollIndex),
+    return ClientBox{SaturateToInt32(std::int64_t{strip.marginLeft} + start - strip.scrollIndex),
                      strip.barTop, strip.tabWidths[static_cast<std::size_t>(index)],
                      strip.barHeight};
 }

@@ -4,7 +4,7 @@
 // (a page-tab list, an object of its own whose children are the tabs) and
 // the list pane's list (the object the pane answers a reader with). Pure functions over the frame's
 // geometry (mainwindow/frame_zones.h, categorybar/category_strip.h and
-// categorybar/pane_layout.h); access/frame_accessible_win.h answers with
+// chrome/pane_layout.h); access/frame_accessible_win.h answers with
 // them.
 #pragma once
 

@@ -5,9 +5,8 @@
 #include "access/accessible_object_win.h"
 #include "access/list_reading.h"
 #include "access/ole_calls_win.h"
-#include "categorybar/category_rename_win.h"
+#include "editing/user_action_win.h"
 #include "listpane/item_commands_win.h"
-#include "listpane/item_editor_win.h"
 #include "listpane/list_pane_win.h"
 #include "listpane/pointer_tracking.h"
 #include "process/app_state_win.h"
@@ -153,9 +152,7 @@ class ListObject : public AccessibleObject {
             return DISP_E_MEMBERNOTFOUND;
         }
         const int row = child - 1;
-        SealListStep();
-        EndItemEdit(1);
-        EndCategoryRename(1);
+        BeginUserAction();
         PlainPressOnRow(AppStore, row);
         ToggleItemMark(row, ItemMark::Check);
         SealListStep();
@@ -216,7 +213,7 @@ class ListObject : public AccessibleObject {
         }
         if (takeFocus) {
             SetFocus(Window());
-            UpdateListScroll(1);
+            UpdateListScroll(true);
         }
         InvalidateListPane();
         return S_OK;

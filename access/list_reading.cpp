@@ -4,6 +4,7 @@
 
 #include "listpane/list_geometry.h"
 #include "store/item_state.h"
+#include "store/saturate.h"
 
 namespace tessel {
 namespace {
@@ -33,10 +34,6 @@ void AddWord(std::string& words, const std::string& word) {
 
 std::int64_t RowTop(int position, const ListView& view) {
     return (std::int64_t{position} - view.topIndex) * view.lineHeight;
-}
-
-std::int32_t Clamp32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace
@@ -115,7 +112,7 @@ std::int32_t ListStates(const ListView& view) {
 }
 
 ClientBox RowBox(int position, const ListView& view) {
-    return ClientBox{0, Clamp32(RowTop(position, view)), std::max(view.rowWidth, 0),
+    return ClientBox{0, SaturateToInt32(RowTop(position, view)), std::max(view.rowWidth, 0),
                      view.lineHeight};
 }
 

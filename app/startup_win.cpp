@@ -34,14 +34,6 @@ constexpr std::size_t kLongestPath = 32768;
 // a second start that this one runs.
 HANDLE singleInstanceMutex = nullptr;
 
-RECT QueryWorkArea() {
-    RECT area{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
-        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    }
-    return area;
-}
-
 WorkAreaRect ToWorkArea(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }

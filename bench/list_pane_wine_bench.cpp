@@ -19,12 +19,12 @@
 
 #include "bench/wine_bench_support.h"
 #include "commands/command_dispatch_win.h"
-#include "commands/list_saving_win.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/item_editor_win.h"
 #include "listpane/list_pane_win.h"
 #include "process/app_state_win.h"
 #include "process/data_files_win.h"
+#include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 
 namespace {

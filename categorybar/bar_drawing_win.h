@@ -13,15 +13,10 @@
 #include "categorybar/bar_gradient.h"
 #include "categorybar/bar_state.h"
 #include "categorybar/category_strip.h"
+#include "chrome/offscreen_win.h"
 #include "storage/layout_settings.h"
 
 namespace tessel {
-
-struct BarFonts {
-    HFONT title = nullptr;
-    HFONT category = nullptr;  // selected between drawings
-    HFONT hover = nullptr;     // the category font, underlined when hover shows
-};
 
 struct BarScene {
     const LayoutSettings* layout = nullptr;

@@ -1,17 +1,8 @@
 #include "categorybar/bar_glyphs.h"
 
-#include <algorithm>
-#include <limits>
+#include "store/saturate.h"
 
 namespace tessel {
-namespace {
-
-std::int32_t Narrow(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-}  // namespace
 
 PixelPoint CloseGlyphOrigin(const LayoutSettings& layout, std::int32_t windowWidth,
                             DpiScale scale) {
@@ -20,7 +11,7 @@ PixelPoint CloseGlyphOrigin(const LayoutSettings& layout, std::int32_t windowWid
     std::int64_t x =
         std::int64_t{windowWidth} - layout.CloseButtonMarginRight - size + (size - glyph) / 2;
     std::int64_t y = std::int64_t{layout.CloseButtonMarginTop} + (size - glyph) / 2;
-    return {Narrow(x), Narrow(y)};
+    return {SaturateToInt32(x), SaturateToInt32(y)};
 }
 
 std::vector<Segment> CloseGlyph(PixelPoint o) {
@@ -37,23 +28,23 @@ PixelPoint TitleIconOrigin(const LayoutSettings& layout, DpiScale scale) {
     // Centred, and moved down by what the title bar's top line gains in
     // width, so that a line thicker than a pixel does not cut into it.
     const std::int64_t centred = (std::int64_t{layout.TitleBarHeight} - scale(kTitleIconSize)) / 2;
-    return {scale(kTitleIconX), Narrow(centred + scale.Line() - 1)};
+    return {scale(kTitleIconX), SaturateToInt32(centred + scale.Line() - 1)};
 }
 
 PixelPoint TitleTextOrigin(const LayoutSettings& layout, DpiScale scale) {
     std::int32_t x = scale(layout.DispSystemIcon == 1 ? 22 : 6);
     std::int64_t y = (std::int64_t{layout.TitleBarHeight} - layout.titleFont.size) / 2 + scale(1);
-    return {x, Narrow(y)};
+    return {x, SaturateToInt32(y)};
 }
 
 std::int32_t TabTextTop(const LayoutSettings& layout) {
-    return Narrow(std::int64_t{layout.TitleBarHeight} +
-                  (std::int64_t{layout.CategoryHeight} - layout.categoryFont.size) / 2);
+    return SaturateToInt32(std::int64_t{layout.TitleBarHeight} +
+                           (std::int64_t{layout.CategoryHeight} - layout.categoryFont.size) / 2);
 }
 
 std::int32_t ArrowGlyphTop(const LayoutSettings& layout, DpiScale scale) {
-    return Narrow(std::int64_t{layout.TitleBarHeight} +
-                  (std::int64_t{layout.CategoryHeight} - scale(kArrowGlyphHeight)) / 2);
+    return SaturateToInt32(std::int64_t{layout.TitleBarHeight} +
+                           (std::int64_t{layout.CategoryHeight} - scale(kArrowGlyphHeight)) / 2);
 }
 
 std::vector<Segment> LeftArrowGlyph(std::int32_t a, std::int32_t t, bool filled) {
@@ -82,8 +73,8 @@ std::vector<Segment> RightArrowGlyph(std::int32_t a, std::int32_t t, bool filled
 }
 
 std::int32_t BoundaryLineY(const LayoutSettings& layout) {
-    return Narrow(std::int64_t{layout.TitleBarHeight} + layout.CategoryHeight +
-                  layout.BoundaryHeight / 2 - 1);
+    return SaturateToInt32(std::int64_t{layout.TitleBarHeight} + layout.CategoryHeight +
+                           layout.BoundaryHeight / 2 - 1);
 }
 
 }  // namespace tessel

@@ -1,15 +1,11 @@
 #include "categorybar/bar_gradient.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "store/saturate.h"
 
 namespace tessel {
 namespace {
-
-std::int32_t Narrow(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 std::int64_t Channel(Colour colour, int shift) {
     return (colour >> shift) & 0xFF;
@@ -36,7 +32,7 @@ std::int32_t GradientLastRow(const LayoutSettings& layout, bool categoryBarShown
     if (categoryBarShown) {
         u += layout.CategoryHeight;
     }
-    return Narrow(u);
+    return SaturateToInt32(u);
 }
 
 Colour GradientRowColour(const LayoutSettings& layout, bool categoryBarShown, std::int32_t y) {
@@ -57,7 +53,7 @@ RowSpan GradientRows(const LayoutSettings& layout, bool categoryBarShown, int pa
 }
 
 std::int32_t SideEdgeRows(const LayoutSettings& layout) {
-    return Narrow(std::int64_t{layout.TitleBarHeight} + layout.CategoryHeight);
+    return SaturateToInt32(std::int64_t{layout.TitleBarHeight} + layout.CategoryHeight);
 }
 
 Colour SideEdgeColour(const LayoutSettings& layout, std::int32_t j) {

@@ -1,15 +1,11 @@
-// What the title and category bars show besides the store: the title text
-// and what the mouse is doing on them. Written by the frame's mouse handling
+// What the title and category bars show besides the store and the caption
+// (chrome/caption.h): what the mouse is doing on them. Written by the frame's mouse handling
 // and the category commands, read by the bars' drawing.
 #pragma once
 
-#include <string>
+#include "chrome/caption.h"
 
 namespace tessel {
-
-// The window text: the current category's name, or the program's title
-// when there is no category. At most 255 bytes.
-extern std::string TitleBuffer;
 
 // The category bar's scroll button held down.
 enum class CategoryArrow : int { None = 0, Left = 1, Right = 2 };

@@ -2,21 +2,14 @@
 
 #include "categorybar/bar_state.h"
 
-#include "categorybar/offscreen_win.h"
-#include "categorybar/pane_layout.h"
+#include "chrome/caption_win.h"
+#include "chrome/offscreen_win.h"
+#include "chrome/pane_placement_win.h"
 #include "drawing/draw_primitives_win.h"
 #include "listpane/item_commands_win.h"
-#include "listpane/list_pane_win.h"
 #include "process/app_state_win.h"
-#include "process/wide_text_win.h"
-#include "store/cp932.h"
 
 namespace tessel {
-namespace {
-
-constexpr std::size_t kMaxTitleBytes = 255;
-
-}  // namespace
 
 void InvalidateFrame() {
     if (MainFrameHandle != nullptr) {
@@ -104,39 +97,26 @@ void DrawBars(int parts) {
 }
 
 void SetTitleText(std::string_view text) {
-    TitleBuffer.assign(Cp932Prefix(text, kMaxTitleBytes));
-    if (MainFrameHandle != nullptr) {
-        // The caption the taskbar and window switchers read, kept in
-        // UTF-16 past the window's ANSI procedure, whose WM_GETTEXT answers
-        // in cp932.
-        DefWindowProcW(MainFrameHandle, WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>(WideFromCp932(TitleBuffer).c_str()));
-    }
+    SetCaption(text);
     DrawBars(kBarTitle);
     InvalidateFrame();
 }
 
 void LayoutPanes() {
-    if (ListPaneHandle != nullptr) {
-        PaneRect rect = ListPaneRect(AppSettings.WindowWidth, AppSettings.WindowHeight, AppLayout,
-                                     AppSettings.DispCategory == 1);
-        MoveWindow(ListPaneHandle, rect.x, rect.y, rect.width, rect.height, FALSE);
-        InvalidateRect(ListPaneHandle, nullptr, FALSE);
-    }
+    PlaceListPane();
     AppSettings.ScrollIndex = ClampStripScroll(CurrentCategoryStrip());
-    UpdateListScroll(0);
+    UpdateListScroll(false);
 }
 
-int ScrollCategoryBar(int toRight) {
-    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight != 0);
+void ScrollCategoryBar(bool toRight) {
+    AppSettings.ScrollIndex = ScrollStripStep(CurrentCategoryStrip(), toRight);
     DrawBars(kBarCategory);
     InvalidateFrame();
-    return 1;
 }
 
-void EnsureCategoryVisible(int adjust) {
+void EnsureCategoryVisible(bool showCurrent) {
     AppSettings.ScrollIndex =
-        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, adjust == 1);
+        EnsureTabVisible(CurrentCategoryStrip(), AppStore.currentCategory, showCurrent);
 }
 
 int HitTestCategoryTab(int x, int y) {
@@ -152,7 +132,7 @@ int CategoryDropIndex(int x) {
     }
     int direction = DropScrollDirection(CurrentCategoryStrip(), x);
     if (direction != 0) {
-        ScrollCategoryBar(direction > 0 ? 1 : 0);
+        ScrollCategoryBar(direction > 0);
     }
     return DropIndexAt(CurrentCategoryStrip(), x);
 }

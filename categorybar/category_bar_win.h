@@ -42,10 +42,10 @@ void SetTitleText(std::string_view text);
 // Places the list pane for the current size and bars, and clamps the strip.
 void LayoutPanes();
 
-// One strip step left (0) or right (1), redrawn; 1.
-int ScrollCategoryBar(int toRight);
-// Clamps the strip; with adjust 1 brings the current tab into view first.
-void EnsureCategoryVisible(int adjust);
+// One strip step left, or right with toRight, redrawn.
+void ScrollCategoryBar(bool toRight);
+// Clamps the strip; with showCurrent brings the current tab into view first.
+void EnsureCategoryVisible(bool showCurrent);
 // The tab under a client point, or -1.
 int HitTestCategoryTab(int x, int y);
 // The insertion index under a dragged tab at x, or -1 without a category bar

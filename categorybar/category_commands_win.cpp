@@ -23,13 +23,13 @@ void ReportMissingCategory(int index) {
     ReportError(kErrorInternal, detail, MainFrameHandle);
 }
 
-int NewCategory() {
+bool NewCategory() {
     Category category;
     category.name = kNewCategoryName;
     category.nameWidth = MeasureCategoryName(category.name);
     if (!AppStore.InsertCategory(std::move(category), -1)) {
         ReportError(kErrorCreateList, kNewCategoryName, MainFrameHandle);
-        return 0;
+        return false;
     }
     AppStore.categoryCount = AppStore.CountCategories();
     RecordChange(AppStore, [](ListHistory& history) {
@@ -40,30 +40,30 @@ int NewCategory() {
     if (MainFrameHandle != nullptr) {
         PostMessageA(MainFrameHandle, WM_COMMAND, kCmdRenameCategory, 0);
     }
-    return 1;
+    return true;
 }
 
-int DeleteCategory(int index) {
+bool DeleteCategory(int index) {
     if (AppStore.categoryCount <= 0 || index < 0 || index >= AppStore.categoryCount) {
-        return 0;
+        return false;
     }
     CategoryInfo info;
     if (!AppStore.GetCategory(index, info)) {
         ReportMissingCategory(index);
-        return 0;
+        return false;
     }
     if (AppSettings.DeleteCheck == 1) {
         std::string question = "「" + info.name + "」を削除してよろしいですか？";
         if (MessageBoxW(MainFrameHandle, WideFromCp932(question).c_str(),
                         WideFromCp932("カテゴリ削除確認").c_str(),
                         MB_ICONQUESTION | MB_OKCANCEL) != IDOK) {
-            return 0;
+            return false;
         }
     }
     std::unique_ptr<Category> erased = AppStore.TakeCategory(index);
     if (erased == nullptr) {
         ReportMissingCategory(index);
-        return 0;
+        return false;
     }
     // Kept by the history for an undo; freed here without one.
     RecordChange(AppStore,
@@ -71,52 +71,64 @@ int DeleteCategory(int index) {
     AppStore.RecalcTabWidth(AppLayout.CategorySpace);
     AppStore.categoryCount = AppStore.CountCategories();
     SelectCategory(NeighbourAfterDelete(index, AppStore.categoryCount));
-    return 1;
+    return true;
 }
 
-int SelectCategory(int index) {
+bool SelectCategory(int index) {
     ListStore& store = AppStore;
     std::string title = kProgramTitle;
     if (store.CountCategories() > 0) {
         CategoryInfo info;
         if (index < 0 || index >= store.CountCategories()) {
-            return 0;
+            return false;
         }
         if (!store.GetCategory(index, info)) {
             ReportMissingCategory(index);
-            return 0;
+            return false;
         }
         title = std::move(info.name);
     }
     const int shown = MakeCategoryCurrent(store, index, FocusPlacement::CarriedOver);
     SetTitleText(title);
-    EnsureCategoryVisible(1);
+    EnsureCategoryVisible(true);
     DrawBars(kBarCategory);
     InvalidateFrame();
-    UpdateListScroll(0);
+    UpdateListScroll(false);
     InvalidateListPane();
-    return shown;
+    return shown == 1;
 }
 
-int MoveCategory(CategoryDirection direction) {
+int MoveCategoryTo(int source, int target) {
+    const int moved = AppStore.RelocateCategory(source, target);
+    if (moved < -1) {
+        char detail[64];
+        std::snprintf(detail, sizeof detail, "移動元No.%d、移動先No.%d", source, target);
+        ReportError(kErrorInternal, detail, MainFrameHandle);
+        return -1;
+    }
+    if (moved >= 0) {
+        RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(source, moved); });
+        AppStore.currentCategory = moved;
+    }
+    return moved;
+}
+
+bool MoveCategory(CategoryDirection direction) {
     const int current = AppStore.currentCategory;
     if (current < 0) {
-        return 0;
+        return false;
     }
     const bool toRight = direction == CategoryDirection::Right;
     if (!toRight && current == 0) {
-        return 0;
+        return false;
     }
     // Right: in front of the category after its right neighbour.
-    const int moved = AppStore.RelocateCategory(current, toRight ? current + 2 : current - 1);
-    if (moved < 0) {
-        return 0;
+    if (MoveCategoryTo(current, toRight ? current + 2 : current - 1) < 0) {
+        return false;
     }
-    RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(current, moved); });
-    AppStore.currentCategory = moved;
     DrawBars(kBarCategory);
     InvalidateFrame();
-    return 1;
+    return true;
 }
 
 }  // namespace tessel

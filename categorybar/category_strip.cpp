@@ -1,17 +1,13 @@
 #include "categorybar/category_strip.h"
 
 #include <algorithm>
-#include <limits>
+
+#include "store/saturate.h"
 
 namespace tessel {
 namespace {
 
 using Wide = std::int64_t;
-
-std::int32_t Narrow(Wide value) {
-    return static_cast<std::int32_t>(std::clamp<Wide>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 Wide ScrollStep(const CategoryStrip& strip) {
     return strip.scale(kCategoryScrollStep);
@@ -53,15 +49,15 @@ std::int32_t ArrowAreaWidth(const CategoryStrip& strip) {
 }
 
 std::int32_t TabWidth(std::int32_t nameWidth, std::int32_t categorySpace) {
-    return Narrow(Wide{nameWidth} + 2 * Wide{categorySpace});
+    return SaturateToInt32(Wide{nameWidth} + 2 * Wide{categorySpace});
 }
 
 std::int32_t VisibleStripWidth(const CategoryStrip& strip) {
-    return Narrow(Visible(strip));
+    return SaturateToInt32(Visible(strip));
 }
 
 std::int32_t ClampStripScroll(const CategoryStrip& strip) {
-    return Narrow(Clamp(strip, strip.scrollIndex));
+    return SaturateToInt32(Clamp(strip, strip.scrollIndex));
 }
 
 std::int32_t ScrollStripStep(const CategoryStrip& strip, bool toRight) {
@@ -73,7 +69,7 @@ std::int32_t ScrollStripStep(const CategoryStrip& strip, bool toRight) {
     } else {
         scroll = std::max<Wide>(scroll - ScrollStep(strip), 0);
     }
-    return Narrow(scroll);
+    return SaturateToInt32(scroll);
 }
 
 std::int32_t EnsureTabVisible(const CategoryStrip& strip, int current, bool adjust) {
@@ -98,7 +94,7 @@ std::int32_t EnsureTabVisible(const CategoryStrip& strip, int current, bool adju
     if (scroll >= MaxScroll(strip)) {
         scroll = MaxScroll(strip);
     }
-    return Narrow(std::max<Wide>(scroll, 0));
+    return SaturateToInt32(std::max<Wide>(scroll, 0));
 }
 
 int HitTestTab(const CategoryStrip& strip, std::int32_t x, std::int32_t y) {
@@ -144,14 +140,14 @@ TabPlacement PlaceTabs(const CategoryStrip& strip) {
     Wide x = Wide{strip.marginLeft} + s - strip.scrollIndex;
     for (std::size_t i = first; i < strip.tabWidths.size(); ++i) {
         Wide w = strip.tabWidths[i];
-        placement.tabs.push_back({static_cast<int>(i), Narrow(x), Narrow(w)});
+        placement.tabs.push_back({static_cast<int>(i), SaturateToInt32(x), SaturateToInt32(w)});
         x += w;
         if (x >= arrowLeft) {
             placement.overflowing = true;
             break;
         }
     }
-    placement.endX = Narrow(x);
+    placement.endX = SaturateToInt32(x);
     return placement;
 }
 

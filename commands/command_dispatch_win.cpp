@@ -7,11 +7,13 @@
 #include "categorybar/category_rename_win.h"
 #include "clipboard/clipboard_win.h"
 #include "commands/command_table.h"
-#include "commands/list_saving_win.h"
 #include "commands/list_undo_win.h"
+#include "editing/edit_session_win.h"
+#include "editing/user_action_win.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/item_editor_win.h"
 #include "process/app_state_win.h"
+#include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility_win.h"
 
@@ -44,10 +46,10 @@ void NewItemThenEdit(HWND window) {
 }
 
 void EditItem() {
-    if (itemEditing) {
-        EndItemEdit(1);
+    if (OpenEditOwner() == EditOwner::Item) {
+        EndItemEdit(true);
     } else {
-        BeginItemEdit(1);
+        BeginItemEdit(true);
     }
 }
 
@@ -73,8 +75,8 @@ constexpr std::array<Handler, static_cast<std::size_t>(CommandOp::Count)> kHandl
     /* NextCategory */ [](HWND, int) { SelectCategory(AppStore.currentCategory + 1); },
     /* MoveCategoryLeft */ [](HWND, int) { MoveCategory(CategoryDirection::Left); },
     /* MoveCategoryRight */ [](HWND, int) { MoveCategory(CategoryDirection::Right); },
-    /* ScrollBarLeft */ [](HWND, int) { ScrollCategoryBar(0); },
-    /* ScrollBarRight */ [](HWND, int) { ScrollCategoryBar(1); },
+    /* ScrollBarLeft */ [](HWND, int) { ScrollCategoryBar(false); },
+    /* ScrollBarRight */ [](HWND, int) { ScrollCategoryBar(true); },
     /* NewItem */ [](HWND w, int) { NewItemThenEdit(w); },
     /* EditItem */ [](HWND, int) { EditItem(); },
     /* ToggleCheck */ [](HWND, int) { ToggleItemMark(AppStore.focusIndex, ItemMark::Check); },
@@ -106,33 +108,12 @@ constexpr std::array<Handler, static_cast<std::size_t>(CommandOp::Count)> kHandl
 }};
 // clang-format on
 
-// What is done to open edits first; false when the command must not run.
-bool Prepare(const CommandPrep& prep) {
-    if (prep.commitRename) {
-        EndCategoryRename(1);
-    }
-    switch (prep.itemEdit) {
-        case ItemEditPrep::None:
-            return true;
-        case ItemEditPrep::Commit:
-            EndItemEdit(1);
-            return true;
-        case ItemEditPrep::Discard:
-            EndItemEdit(0);
-            return true;
-        case ItemEditPrep::Refuse:
-            return itemEditing == 0;
-    }
-    return true;
-}
-
 }  // namespace
 
 int DispatchCommand(HWND window, WPARAM wParam) {
     const CommandRow* row = FindCommand(static_cast<std::uint32_t>(LOWORD(wParam)));
-    // Each command is an undo step of its own, an edit it commits another.
-    SealListStep();
-    if (row == nullptr || !Prepare(row->prep)) {
+    // An unknown identifier leaves open edits alone.
+    if (!BeginUserAction(row != nullptr ? row->prep : kLeaveOpenEdits) || row == nullptr) {
         return 1;
     }
     kHandlers[static_cast<std::size_t>(row->op)](window, row->id);

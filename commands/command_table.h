@@ -5,22 +5,12 @@
 
 #include <cstdint>
 
+#include "editing/action_prep.h"
+
 namespace tessel {
 
-// Before the operation, in this order: commit an open category-name edit;
-// then commit or discard an open item edit, or refuse the command while one
-// is open.
-enum class ItemEditPrep : std::uint8_t {
-    None,     // the operation sees the edit as it is
-    Commit,   // EndItemEdit(1)
-    Discard,  // EndItemEdit(0)
-    Refuse,   // nothing at all while an item edit is open
-};
-
-struct CommandPrep {
-    bool commitRename = true;  // EndCategoryRename(1)
-    ItemEditPrep itemEdit = ItemEditPrep::Commit;
-};
+// Before the operation, what is done to an open edit (BeginUserAction).
+using CommandPrep = ActionPrep;
 
 enum class CommandOp : std::uint8_t {
     ShowWindow,

@@ -20,8 +20,7 @@ void ShowStep(const HistoryFocus& step) {
     // A name brought back may have been measured at another DPI.
     RemeasureCategoryNames();
     const int category = step.category >= 0 ? step.category : std::max(store.currentCategory, 0);
-    if (store.categoryCount <= 0 ||
-        SelectCategory(std::min(category, store.categoryCount - 1)) == 0) {
+    if (store.categoryCount <= 0 || !SelectCategory(std::min(category, store.categoryCount - 1))) {
         SelectCategory(-1);
         return;
     }
@@ -43,30 +42,30 @@ void ShowStep(const HistoryFocus& step) {
     (*items)[static_cast<std::size_t>(focus)].selected = true;
     store.focusIndex = focus;
     store.anchorIndex = focus;
-    UpdateListScroll(1);
+    UpdateListScroll(true);
     InvalidateListPane();
 }
 
-// Undoes (undo) or redoes one step and shows it; 1 when there was one.
-int ReplayStep(bool undo) {
+// Undoes (undo) or redoes one step and shows it; true when there was one.
+bool ReplayStep(bool undo) {
     ListHistory* history = AppStore.history;
     if (history == nullptr) {
-        return 0;
+        return false;
     }
     const HistoryFocus step = undo ? history->Undo(AppStore) : history->Redo(AppStore);
     if (step.done) {
         ShowStep(step);
     }
-    return step.done ? 1 : 0;
+    return step.done;
 }
 
 }  // namespace
 
-int UndoListChange() {
+bool UndoListChange() {
     return ReplayStep(true);
 }
 
-int RedoListChange() {
+bool RedoListChange() {
     return ReplayStep(false);
 }
 

@@ -5,8 +5,8 @@
 
 namespace tessel {
 
-// 1 when a step was undone or redone; 0 when there was none.
-int UndoListChange();
-int RedoListChange();
+// true when a step was undone or redone; false when there was none.
+bool UndoListChange();
+bool RedoListChange();
 
 }  // namespace tessel

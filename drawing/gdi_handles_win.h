@@ -119,6 +119,12 @@ class PaintScope {
 
     HDC Dc() const { return dc_; }
     const RECT& Invalid() const { return paint_.rcPaint; }
+    // Copies the invalid rectangle from the window's off-screen image.
+    void CopyFrom(HDC image) const {
+        const RECT& r = paint_.rcPaint;
+        BitBlt(dc_, r.left, r.top, r.right - r.left, r.bottom - r.top, image, r.left, r.top,
+               SRCCOPY);
+    }
 
   private:
     HWND window_;

@@ -23,7 +23,7 @@ constexpr int kScrollBarMinimumSide = 32;
 
 }  // namespace
 
-void UpdateListScroll(int ensureFocusVisible) {
+void UpdateListScroll(bool ensureFocusVisible) {
     if (ListPaneHandle == nullptr) {
         return;
     }
@@ -34,7 +34,7 @@ void UpdateListScroll(int ensureFocusVisible) {
     const ListMetrics m = ListMetricsFrom(AppLayout, AppScale());
     const ListScrollPlan plan = PlanListScroll(
         width, height, m.lineHeight, AppStore.itemCount, AppStore.focusIndex, AppStore.topIndex,
-        ensureFocusVisible != 0, m.scrollBarWidth, m.scale(kScrollBarMinimumSide));
+        ensureFocusVisible, m.scrollBarWidth, m.scale(kScrollBarMinimumSide));
     AppStore.topIndex = plan.top;
     if (ScrollBarHandle == nullptr) {
         ScrollBarShownWidth = 0;
@@ -55,7 +55,7 @@ int NewItem(int reference, NewItemKind kind) {
     std::string failedText;
     switch (AddNewItem(AppStore, reference, kind, AppSettings, &failedText)) {
         case NewItemOutcome::Inserted:
-            UpdateListScroll(1);
+            UpdateListScroll(true);
             InvalidateListPane();
             return 1;
         case NewItemOutcome::OutOfMemory:
@@ -71,7 +71,7 @@ int DeleteItems() {
     if (RemoveSelectedItems(AppStore) != 1) {
         return 0;
     }
-    UpdateListScroll(1);
+    UpdateListScroll(true);
     InvalidateListPane();
     return 1;
 }
@@ -84,7 +84,7 @@ int ToggleItemMark(int reference, ItemMark mark) {
     }
     InvalidateListPane();
     if (outcome.ensureFocusVisible) {
-        UpdateListScroll(1);
+        UpdateListScroll(true);
     }
     return 1;
 }
@@ -94,7 +94,7 @@ int MoveItems(MoveDirection direction) {
         return 0;
     }
     InvalidateListPane();
-    UpdateListScroll(1);
+    UpdateListScroll(true);
     return 1;
 }
 
@@ -119,7 +119,7 @@ int MarkAllItems(MarkChange change) {
         return 0;
     }
     InvalidateListPane();
-    UpdateListScroll(1);
+    UpdateListScroll(true);
     return 1;
 }
 

@@ -13,10 +13,10 @@ namespace tessel {
 // room the drawing and the editor leave at the right.
 extern int ScrollBarShownWidth;
 
-// Keeps topIndex valid for the pane's height (with ensureFocusVisible 1
-// the focus row is scrolled into view), hands the scroll bar range,
-// position and page, and shows it while the list is longer than the pane.
-void UpdateListScroll(int ensureFocusVisible);
+// Keeps topIndex valid for the pane's height (with ensureFocusVisible the
+// focus row is scrolled into view), hands the scroll bar range, position
+// and page, and shows it while the list is longer than the pane.
+void UpdateListScroll(bool ensureFocusVisible);
 
 // A new empty item or separator for the reference position ("InsertPosition",
 // "AutoIndent", "SeparatorLength"); it becomes the focus and the only

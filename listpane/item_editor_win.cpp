@@ -5,19 +5,18 @@
 
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
-#include "listpane/inplace_edit_box_win.h"
+#include "editing/edit_session_win.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/item_edit_layout.h"
 #include "listpane/list_pane_win.h"
 #include "process/app_state_win.h"
 #include "process/error_report_win.h"
-#include "process/input_method_win.h"
 #include "store/list_history.h"
 
 namespace tessel {
 
 HWND itemEditor = nullptr;
-int itemEditing = 0;
+bool itemEditing = false;
 COLORREF itemEditTextColour = RGB(0, 0, 0);
 COLORREF itemEditBackColour = RGB(255, 255, 255);
 
@@ -25,16 +24,14 @@ namespace {
 
 // "システムエラーが発生しました。プログラムが不正です。"
 constexpr int kErrorProgram = 901;
-constexpr int kEditorChildId = 200;
 
-// What one open edit knows besides its box.
-struct EditSession {
-    int index = -1;            // itemEditIndex
+// What the open item edit knows besides its box.
+struct ItemEdit {
+    int index = -1;            // the row it was opened on
     ItemList* list = nullptr;  // the category it was opened in
     std::string original;      // the item's text when it was opened
-    InplaceEditBox box;
 };
-EditSession Session;
+ItemEdit Edited;
 
 void ReportUnreadableItem(int index) {
     char detail[64];
@@ -42,126 +39,108 @@ void ReportUnreadableItem(int index) {
     ReportError(kErrorProgram, detail, MainFrameHandle);
 }
 
-void DestroyEditor() {
-    itemEditor = nullptr;
-    Session.box.Close();
-}
-
 // The item the edit was opened on, or null when it no longer stands at
 // that place of that category (text included): typed text never lands on
 // another item.
 Item* EditedItem() {
-    if (AppStore.currentItems != Session.list || Session.index < 0 ||
-        Session.index >= CountItems(Session.list)) {
+    if (AppStore.currentItems != Edited.list || Edited.index < 0 ||
+        Edited.index >= CountItems(Edited.list)) {
         return nullptr;
     }
-    Item& item = (*Session.list)[static_cast<std::size_t>(Session.index)];
-    return item.text == Session.original ? &item : nullptr;
+    Item& item = (*Edited.list)[static_cast<std::size_t>(Edited.index)];
+    return item.text == Edited.original ? &item : nullptr;
 }
+
+bool FinishItemEdit(EditEnd end, const std::string& typed);
 
 // The box over the row, in the row's font; its background is the pane's
 // answer to WM_CTLCOLOREDIT.
-HWND CreateEditor(const EditAppearance& look, const Item& item) {
+HWND OpenEditor(const EditAppearance& look, const Item& item, bool selectAll) {
     RECT client{};
     GetClientRect(ListPaneHandle, &client);
-    const EditBox place =
-        ItemEditBox(Session.index, item.indent, AppStore.topIndex, client.right - client.left,
+    const EditBox box =
+        ItemEditBox(Edited.index, item.indent, AppStore.topIndex, client.right - client.left,
                     ScrollBarShownWidth, ListMetricsFrom(AppLayout, AppScale()));
-    InplaceEditConfig config;
-    config.parent = ListPaneHandle;
-    config.childId = kEditorChildId;
-    config.place = RECT{place.x, place.y, place.x + place.width, place.y + place.height};
-    config.limitBytes = EditLimitFor(item.text);
-    config.paintsBackground = false;
-    config.end = EndItemEdit;
-    config.accessibleName = "項目のテキスト";
+    EditPlace place;
+    place.owner = EditOwner::Item;
+    place.parent = ListPaneHandle;
+    place.place = RECT{box.x, box.y, box.x + box.width, box.y + box.height};
+    place.limitBytes = EditLimitFor(item.text);
+    place.paintsBackground = false;
+    place.accessibleName = "項目のテキスト";
+    place.finish = FinishItemEdit;
     const FontSpec& font = AppLayout.listFont;
-    HWND editor =
-        Session.box.Open(config, item.text, CreateListFont(font.face, font.size, look.fontStyle));
-    itemEditor = editor;
-    return editor;
+    return OpenEdit(place, item.text, CreateListFont(font.face, font.size, look.fontStyle),
+                    selectAll);
 }
 
-}  // namespace
-
-int BeginItemEdit(int selectAll) {
-    if (itemEditing || AppStore.currentItems == nullptr || AppStore.itemCount <= 0 ||
-        AppStore.focusIndex < 0 || ListPaneHandle == nullptr) {
-        return 0;
+// Writes a kept text back into the item, as an undo step of its own.
+bool FinishItemEdit(EditEnd end, const std::string& typed) {
+    itemEditing = false;
+    itemEditor = nullptr;
+    if (end == EditEnd::Drop) {
+        return true;
     }
-    Session.index = AppStore.focusIndex;
-    InvalidateListPane();
-    UpdateListScroll(1);
-    SelectItemRange(AppStore.currentItems, AppStore.focusIndex, AppStore.focusIndex);
-    AppStore.anchorIndex = AppStore.focusIndex;
-    Item item;
-    if (!GetItem(AppStore.currentItems, Session.index, item)) {
-        ReportUnreadableItem(Session.index);
-        return 0;
-    }
-    const EditAppearance look = EditAppearanceFor(item.state, AppLayout);
-    if (!look.editable) {
-        return 0;
-    }
-    itemEditTextColour = look.text;
-    itemEditBackColour = AppLayout.ListSelectBack;
-    Session.list = AppStore.currentItems;
-    Session.original = item.text;
-    HWND editor = CreateEditor(look, item);
-    if (editor == nullptr) {
-        return 0;
-    }
-    if (selectAll == 1) {
-        SendMessageA(editor, EM_SETSEL, 0, -1);
-    }
-    ShowWindow(editor, SW_SHOW);
-    // The pane loses the focus here and ends edits; none is open yet.
-    SetFocus(editor);
-    itemEditing = 1;
-    RestoreImeState();
-    return 1;
-}
-
-int EndItemEdit(int commit) {
-    if (!itemEditing) {
-        return 1;
-    }
-    // First, so that the focus loss below does not end the edit again.
-    itemEditing = 0;
-    RememberAndCloseIme();
-    SetFocus(MainFrameHandle);
-    if (commit == 0 || itemEditor == nullptr) {
-        DestroyEditor();
-        return 1;
-    }
-    const std::string typed = Session.box.Text();
-    Session.box.Clear();
     if (AppStore.currentItems == nullptr) {
-        DestroyEditor();
-        return 0;
+        return false;
     }
-    if (Session.index < 0 || Session.index >= CountItems(AppStore.currentItems)) {
-        ReportUnreadableItem(Session.index);
-        DestroyEditor();
-        return 0;
+    if (Edited.index < 0 || Edited.index >= CountItems(AppStore.currentItems)) {
+        ReportUnreadableItem(Edited.index);
+        return false;
     }
     Item* item = EditedItem();
     if (item == nullptr) {
-        DestroyEditor();
-        return 0;
+        return false;
     }
-    const std::string text = EditedItemText(typed, Session.original);
+    const std::string text = EditedItemText(typed, Edited.original);
     if (text != item->text) {
         // An edit is a step of its own, apart from any command around it.
         SealListStep();
         RecordChange(AppStore, [&](ListHistory& history) {
-            history.ItemChanging(Session.list, Session.index, *item);
+            history.ItemChanging(Edited.list, Edited.index, *item);
         });
         item->text = text;
         SealListStep();
     }
-    DestroyEditor();
-    return 1;
+    return true;
+}
+
+}  // namespace
+
+bool BeginItemEdit(bool selectAll) {
+    if (OpenEditOwner() != EditOwner::None || AppStore.currentItems == nullptr ||
+        AppStore.itemCount <= 0 || AppStore.focusIndex < 0 || ListPaneHandle == nullptr) {
+        return false;
+    }
+    Edited.index = AppStore.focusIndex;
+    InvalidateListPane();
+    UpdateListScroll(true);
+    SelectItemRange(AppStore.currentItems, AppStore.focusIndex, AppStore.focusIndex);
+    AppStore.anchorIndex = AppStore.focusIndex;
+    Item item;
+    if (!GetItem(AppStore.currentItems, Edited.index, item)) {
+        ReportUnreadableItem(Edited.index);
+        return false;
+    }
+    const EditAppearance look = EditAppearanceFor(item.state, AppLayout);
+    if (!look.editable) {
+        return false;
+    }
+    itemEditTextColour = look.text;
+    itemEditBackColour = AppLayout.ListSelectBack;
+    Edited.list = AppStore.currentItems;
+    Edited.original = item.text;
+    HWND editor = OpenEditor(look, item, selectAll);
+    if (editor == nullptr) {
+        return false;
+    }
+    itemEditor = editor;
+    itemEditing = true;
+    return true;
+}
+
+bool EndItemEdit(bool keep) {
+    return EndEdit(EditOwner::Item, keep ? EditEnd::Keep : EditEnd::Drop);
 }
 
 }  // namespace tessel

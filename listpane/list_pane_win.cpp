@@ -7,6 +7,9 @@
 
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
+#include "drawing/window_class_win.h"
+#include "editing/edit_session_win.h"
+#include "editing/user_action_win.h"
 #include "listpane/item_commands_win.h"
 #include "listpane/item_editor_win.h"
 #include "listpane/list_buffer_win.h"
@@ -43,12 +46,6 @@ ListPaneState Pane;
 HINSTANCE PaneInstance = nullptr;
 ListPaneHost Host;
 ListPaneAccess Access;
-
-void EndCategoryRename(int commit) {
-    if (Host.endCategoryRename != nullptr) {
-        Host.endCategoryRename(commit);
-    }
-}
 
 void ShowItemMenu(HWND window, POINT clientPoint) {
     if (Host.showItemMenu != nullptr) {
@@ -89,12 +86,6 @@ void ReleasePaneCapture(HWND window) {
     }
 }
 
-// Open in-place edits end, keeping their text, before the pane acts.
-void CommitOpenEdits() {
-    EndItemEdit(1);
-    EndCategoryRename(1);
-}
-
 // --- Creation, size, focus, painting --------------------------------------------
 
 // The three fonts of the rows, at AppLayout's size.
@@ -120,8 +111,7 @@ LRESULT OnCreate(HWND window) {
 }
 
 LRESULT OnDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
-    EndItemEdit(0);
-    EndCategoryRename(0);
+    EndEdit(EditOwner::None, EditEnd::Drop);
     Pane.itemEditBrush.Reset();
     Pane.listFont.Reset();
     Pane.strikeFont.Reset();
@@ -146,7 +136,7 @@ LRESULT OnSize(HWND window, int width, int height) {
 }
 
 LRESULT OnFocusChange(HWND window, bool taken) {
-    CommitOpenEdits();
+    CommitOpenEdit();
     Invalidate(window);  // the focus frame shows only with the focus
     if (taken && Access.focused != nullptr) {
         Access.focused(window);
@@ -172,9 +162,7 @@ void Paint(HWND window) {
     input.scrollBarShownWidth = ScrollBarShownWidth;
     input.scale = AppScale();
     DrawList(image, input);
-    const RECT& invalid = paint.Invalid();
-    BitBlt(paint.Dc(), invalid.left, invalid.top, invalid.right - invalid.left,
-           invalid.bottom - invalid.top, image, invalid.left, invalid.top, SRCCOPY);
+    paint.CopyFrom(image);
     if (!Pane.inputMethodAsked) {
         Pane.inputMethodAsked = true;
         SetTimer(window, kPrepareInputMethodTimer, USER_TIMER_MINIMUM, nullptr);
@@ -315,7 +303,7 @@ LRESULT OnLButtonDown(HWND window, WPARAM wParam, int x, int y) {
     if (!BeginPrimaryPress(Pane.pointer)) {
         return 0;
     }
-    CommitOpenEdits();
+    BeginUserAction();
     switch (PrimaryPress(Pane.pointer, AppStore, Metrics(), x, y, KeysOf(wParam))) {
         case PrimaryPressResult::Nothing:
             break;
@@ -371,7 +359,8 @@ LRESULT OnLButtonUp(HWND window) {
 void RepeatPressInEditor() {
     POINT cursor{};
     RECT editor{};
-    if (itemEditor == nullptr || !GetCursorPos(&cursor) || !GetWindowRect(itemEditor, &editor) ||
+    HWND box = OpenEditBox();
+    if (box == nullptr || !GetCursorPos(&cursor) || !GetWindowRect(box, &editor) ||
         !PtInRect(&editor, cursor)) {
         return;
     }
@@ -381,7 +370,9 @@ void RepeatPressInEditor() {
 }
 
 LRESULT OnLButtonDblClk(HWND window, int x, int y) {
-    switch (DecideDoubleClick(Pane.pointer, AppStore, Metrics(), x, y, itemEditing != 0)) {
+    BeginUserAction(kLeaveOpenEdits);
+    const bool editing = OpenEditOwner() == EditOwner::Item;
+    switch (DecideDoubleClick(Pane.pointer, AppStore, Metrics(), x, y, editing)) {
         case DoubleClickAction::None:
             break;
         case DoubleClickAction::AppendItem:
@@ -393,10 +384,12 @@ LRESULT OnLButtonDblClk(HWND window, int x, int y) {
             ToggleItemMark(RowAtPoint(POINT{x, y}), ItemMark::Check);
             break;
         case DoubleClickAction::EndEdit:
-            EndItemEdit(1);
+            EndItemEdit(true);
             break;
         case DoubleClickAction::BeginEdit:
-            if (BeginItemEdit(AppSettings.EditMode) == 1 && AppSettings.EditMode == 0) {
+            // "EditMode" 1 selects the whole text; 0 puts the caret where
+            // the user double-clicked.
+            if (BeginItemEdit(AppSettings.EditMode == 1) && AppSettings.EditMode == 0) {
                 RepeatPressInEditor();
             }
             Invalidate(window);
@@ -410,7 +403,7 @@ LRESULT OnRButtonDown(HWND window, int x, int y) {
     if (!BeginSecondaryPress(Pane.pointer)) {
         return 0;
     }
-    CommitOpenEdits();
+    BeginUserAction();
     switch (SecondaryPress(Pane.pointer, AppStore, Metrics(), x, y)) {
         case SecondaryPressResult::Nothing:
             break;
@@ -445,7 +438,7 @@ LRESULT OnRButtonUp(HWND window, int x, int y) {
 }
 
 LRESULT OnMouseWheel(HWND window, WPARAM wParam, LPARAM lParam) {
-    CommitOpenEdits();
+    CommitOpenEdit();
     const UINT code = GET_WHEEL_DELTA_WPARAM(wParam) <= 0 ? SB_LINEDOWN : SB_LINEUP;
     // More steps than rows would only flood the bar's notifications.
     const int lines = std::clamp(wheelScrollLines, 1, std::max(AppStore.itemCount, 1));
@@ -502,15 +495,12 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             return OnMouseMove(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONDOWN:
-            SealListStep();  // each mouse action is an undo step of its own
             return OnLButtonDown(window, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONUP:
             return OnLButtonUp(window);
         case WM_LBUTTONDBLCLK:
-            SealListStep();
             return OnLButtonDblClk(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_RBUTTONDOWN:
-            SealListStep();
             return OnRButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_RBUTTONUP:
             return OnRButtonUp(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -537,15 +527,8 @@ LRESULT CALLBACK ListPaneProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }  // namespace
 
 ATOM RegisterListPaneClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ListPaneProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kListPaneClass;
-    const ATOM atom = RegisterClassExA(&wc);
+    const ATOM atom =
+        RegisterWindowClass(instance, WindowClass{kListPaneClass, ListPaneProc, CS_DBLCLKS});
     if (atom != 0) {
         PaneInstance = instance;
     }
@@ -560,18 +543,18 @@ void SetListPaneAccess(const ListPaneAccess& access) {
     Access = access;
 }
 
-int CreateListPane(HWND parent) {
+bool CreateListPane(HWND parent) {
     ListPaneHandle = CreateWindowExW(0, WideFromCp932(kListPaneClass).c_str(), L"",
                                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                                      nullptr, PaneInstance, nullptr);
-    return ListPaneHandle != nullptr ? 1 : 0;
+    return ListPaneHandle != nullptr;
 }
 
 void RefreshListPaneForDpi() {
     if (ListPaneHandle == nullptr) {
         return;
     }
-    EndItemEdit(1);
+    EndItemEdit(true);
     CreateRowFonts();
     if (ScrollBarHandle != nullptr) {
         SendMessageA(ScrollBarHandle, SBP_SETARROWS, 0,
@@ -604,7 +587,7 @@ int NavigateFocus(NavigateMode mode) {
     } else if (mode == NavigateMode::PageDown) {
         RequestScroll(SB_PAGEDOWN, false);
     } else {
-        UpdateListScroll(1);
+        UpdateListScroll(true);
     }
     return 1;
 }

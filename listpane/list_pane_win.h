@@ -23,10 +23,8 @@ extern HWND ScrollBarHandle;
 
 // What the pane asks of the window that holds it. The main window fills it
 // in before it creates the pane, which cannot name it: the pane sits below
-// it. Either entry may stay null (a pane on its own, in a test).
+// it. The entry may stay null (a pane on its own, in a test).
 struct ListPaneHost {
-    // Closes an open category-name edit, keeping the name with commit 1.
-    int (*endCategoryRename)(int commit) = nullptr;
     // Opens the item menu at a point in the pane's client space.
     int (*showItemMenu)(HWND pane, POINT clientPoint, int itemPosition) = nullptr;
 };
@@ -47,8 +45,8 @@ void SetListPaneAccess(const ListPaneAccess& access);
 // Registers "ListPane" (start-up): the class atom, 0 on failure.
 ATOM RegisterListPaneClass(HINSTANCE instance);
 // Creates the pane as a child of parent, size 0 (the main window places
-// it), and keeps it in ListPaneHandle. 1 when the window exists, else 0.
-int CreateListPane(HWND parent);
+// it), and keeps it in ListPaneHandle. true when the window exists.
+bool CreateListPane(HWND parent);
 
 // After the DPI changed (AppLayout is at the new one): commits an open item
 // edit, makes the row fonts again and gives the scroll bar its new width.

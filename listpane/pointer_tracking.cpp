@@ -5,18 +5,15 @@
 #include <cstdlib>
 
 #include "store/list_history.h"
+#include "store/saturate.h"
 
 namespace tessel {
 
 namespace {
 
-int ClampToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
 // y / LH + topIndex without overflow.
 int RowBelow(int y, int topIndex, int lineHeight) {
-    return ClampToInt(std::int64_t{y} / lineHeight + topIndex);
+    return SaturateToInt32(std::int64_t{y} / lineHeight + topIndex);
 }
 
 }  // namespace

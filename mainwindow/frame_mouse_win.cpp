@@ -2,25 +2,21 @@
 
 #include <windowsx.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "categorybar/bar_state.h"
 #include "categorybar/category_bar_win.h"
 #include "categorybar/category_commands_win.h"
-#include "categorybar/category_rename_win.h"
-#include "commands/list_saving_win.h"
 #include "commands/popup_menu_win.h"
-#include "listpane/item_editor_win.h"
+#include "editing/user_action_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/frame_resize.h"
 #include "mainwindow/frame_state_win.h"
 #include "mainwindow/frame_zones.h"
 #include "process/app_state_win.h"
-#include "process/error_report_win.h"
+#include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "shell/window_visibility_win.h"
-#include "store/list_history.h"
 
 namespace tessel {
 namespace {
@@ -215,18 +211,8 @@ void ReleaseCloseButton(HWND window, int x, int y) {
 
 void DropCategory(HWND window) {
     BarMouse.categoryDragActive = false;
-    const int source = BarMouse.dragSourceIndex;
-    const int target = BarMouse.categoryDropIndex;
-    const int moved = AppStore.RelocateCategory(source, target);
-    if (moved < -1) {
-        char detail[64];
-        std::snprintf(detail, sizeof detail, "移動元No.%d、移動先No.%d", source, target);
-        ReportError(kErrorInternal, detail, window);
-    } else if (moved >= 0) {
-        RecordChange(AppStore, [&](ListHistory& history) { history.CategoryMoved(source, moved); });
-        // The moved category stays the current one.
-        AppStore.currentCategory = moved;
-    }
+    // The moved category stays the current one.
+    MoveCategoryTo(BarMouse.dragSourceIndex, BarMouse.categoryDropIndex);
     Redraw(window, kBarCategory);
     FocusListPane();
 }
@@ -234,9 +220,7 @@ void DropCategory(HWND window) {
 }  // namespace
 
 void OnFrameLButtonDown(HWND window, int x, int y) {
-    SealListStep();  // a tab drag is an undo step of its own
-    EndItemEdit(1);
-    EndCategoryRename(1);
+    BeginUserAction();  // a tab drag is an undo step of its own
     if (InTitleBar(y) && OnCloseButton(AppLayout, ClientSize(window).cx, x, y)) {
         PressCloseButton(window);
         return;
@@ -327,8 +311,7 @@ void OnFrameLButtonDblClk(HWND window, int x, int y) {
 }
 
 void OnFrameRButtonDown(HWND, int, int) {
-    EndItemEdit(1);
-    EndCategoryRename(1);
+    BeginUserAction();
 }
 
 void OnFrameRButtonUp(HWND window, int x, int y) {
@@ -349,7 +332,7 @@ void OnFrameRButtonUp(HWND window, int x, int y) {
 
 void OnFrameMouseWheel(HWND, WPARAM wParam) {
     if (BarMouse.categoryDragActive) {
-        ScrollCategoryBar(GET_WHEEL_DELTA_WPARAM(wParam) <= 0 ? 1 : 0);
+        ScrollCategoryBar(GET_WHEEL_DELTA_WPARAM(wParam) <= 0);
     }
 }
 

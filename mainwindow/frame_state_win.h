@@ -6,20 +6,11 @@
 
 #include "drawing/gdi_handles_win.h"
 #include "mainwindow/frame_zones.h"
+#include "process/frame_timers.h"
 
 namespace tessel {
 
 inline constexpr char kMainFrameClass[] = "TesselListMainFrame";
-
-// Timers of the main window.
-inline constexpr UINT_PTR kTrayRetryTimer = 100;    // 1000 ms, re-adds the tray icon
-inline constexpr UINT_PTR kArrowRepeatTimer = 101;  // 20 ms, while an arrow button is held
-inline constexpr UINT_PTR kHoverLeaveTimer = 102;   // 100 ms, notices the mouse leaving
-inline constexpr UINT kTrayRetryPeriod = 1000;
-inline constexpr UINT kArrowRepeatPeriod = 20;
-inline constexpr UINT kHoverLeavePeriod = 100;
-// Further attempts to add the tray icon after a failure.
-inline constexpr int kTrayRetryLimit = 3;
 
 // The registered "TaskbarCreated" message; 0 until the window exists.
 extern UINT TaskbarCreatedMessage;

@@ -8,14 +8,15 @@
 #include "categorybar/bar_state.h"
 #include "categorybar/category_bar_win.h"
 #include "categorybar/category_commands_win.h"
-#include "categorybar/category_rename_win.h"
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 #include "clipboard/clipboard_win.h"
 #include "commands/command_dispatch_win.h"
-#include "commands/list_saving_win.h"
 #include "commands/list_undo_win.h"
 #include "commands/popup_menu_win.h"
 #include "drawing/program_icon_win.h"
+#include "drawing/window_class_win.h"
+#include "editing/edit_session_win.h"
+#include "listpane/item_editor_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/frame_mouse_win.h"
 #include "mainwindow/frame_state_win.h"
@@ -26,6 +27,7 @@
 #include "process/system_library_win.h"
 #include "process/window_dpi_win.h"
 #include "resources/resource_ids.h"
+#include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "shell/hot_key_win.h"
 #include "shell/tray_icon_win.h"
@@ -87,6 +89,7 @@ LRESULT OnCreate(HWND window) {
     // the tab widths measured as the list is read.
     SetLayoutDpi(WindowDpi(window));
     SetVisibilityHost(VisibilityHost{FrameIsSizing});
+    SetOffscreenDrawing(DrawFrame);
     if (!CreateOffscreen(window)) {
         ReportError(kErrorCreateWindow, "処理内容：オフスクリーン初期化", window);
         ReleaseOffscreen();
@@ -98,7 +101,7 @@ LRESULT OnCreate(HWND window) {
         SetTimer(window, kTrayRetryTimer, kTrayRetryPeriod, nullptr);
     }
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
-    SetListPaneHost(ListPaneHost{EndCategoryRename, ShowItemMenu});
+    SetListPaneHost(ListPaneHost{ShowItemMenu});
     if (!CreateListPane(window)) {
         ReportError(kErrorCreateWindow, "処理内容：リストウィンドウ作成", window);
         ReleaseOffscreen();
@@ -146,7 +149,7 @@ void ShutDown(HWND window, bool writeList) {
     ShowWindow(window, SW_HIDE);
     RemoveTrayIcon(window);
     EditBrush.Reset();
-    ReleaseCategoryRenameFont();
+    ReleaseEditFont();
     WriteSystemSettings();
     if (writeList) {
         WriteListFile();
@@ -170,7 +173,7 @@ LRESULT OnClose(HWND window) {
         return 0;
     }
     closing = true;
-    CommitOpenEdits();
+    CommitOpenEdit();
     const bool exit = SaveListReporting(window) || ConfirmExitWithoutSaving(window);
     closing = false;
     if (exit) {
@@ -187,7 +190,7 @@ LRESULT OnQueryEndSession(HWND window) {
     if (shutDown) {
         return TRUE;
     }
-    CommitOpenEdits();
+    CommitOpenEdit();
     WriteSystemSettings();
     if (!WriteListFile()) {
         SetShutdownBlockReason(window, L"リストを保存できません");
@@ -230,7 +233,7 @@ LRESULT OnDestroy() {
 // other way out of an edit does.
 LRESULT OnSize(HWND window, LPARAM lParam) {
     if (!shutDown) {
-        CommitOpenEdits();
+        CommitOpenEdit();
     }
     AppSettings.WindowWidth = GET_X_LPARAM(lParam);
     AppSettings.WindowHeight = GET_Y_LPARAM(lParam);
@@ -250,7 +253,7 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
     if (dpi <= 0 || suggested == nullptr || shutDown) {
         return 0;
     }
-    CommitOpenEdits();
+    CommitOpenEdit();
     const DpiScale before = AppScale();
     SetLayoutDpi(dpi);
     AppSettings.ScrollIndex = AppScale()(before.Unscale(AppSettings.ScrollIndex));
@@ -279,10 +282,8 @@ LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void Paint(HWND window) {
     PaintScope paint(window);
-    const RECT& r = paint.Invalid();
     if (OffscreenDc() != nullptr) {
-        BitBlt(paint.Dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, OffscreenDc(), r.left,
-               r.top, SRCCOPY);
+        paint.CopyFrom(OffscreenDc());
     }
 }
 
@@ -390,7 +391,7 @@ void OnTrayRetryTimer(HWND window) {
 void OnArrowRepeatTimer(HWND window) {
     const CategoryArrow arrow = BarMouse.pressedCategoryArrow;
     if (arrow != CategoryArrow::None) {
-        ScrollCategoryBar(arrow == CategoryArrow::Right ? 1 : 0);
+        ScrollCategoryBar(arrow == CategoryArrow::Right);
     } else {
         KillTimer(window, kArrowRepeatTimer);
     }
@@ -586,19 +587,12 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 ATOM RegisterMainFrameClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = MainFrameProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_LARGE));
+    WindowClass frame{kMainFrameClass, MainFrameProc, CS_DBLCLKS};
+    frame.icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP_LARGE));
     // The system's own sizes, which the system may share; the window takes
     // those of its DPI (WM_SETICON) once it exists.
-    wc.hIconSm = LoadSmallProgramIcon(instance, LR_SHARED, SystemDpi());
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kMainFrameClass;
-    return RegisterClassExA(&wc);
+    frame.smallIcon = LoadSmallProgramIcon(instance, LR_SHARED, SystemDpi());
+    return RegisterWindowClass(instance, frame);
 }
 
 void SetMainFrameAccess(const MainFrameAccess& access) {

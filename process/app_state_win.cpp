@@ -46,6 +46,14 @@ void SetLayoutDpi(int dpi) {
     AppDpi = scale.Dpi();
 }
 
+RECT QueryWorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return area;
+}
+
 void SealListStep() {
     if (AppStore.history != nullptr) {
         AppStore.history->Seal();

@@ -48,6 +48,10 @@ DpiScale AppScale();
 // DPI is scaled from them, never from another DPI's rounded sizes.
 void SetLayoutDpi(int dpi);
 
+// The desktop's work area now (the screen without the taskbar); the whole
+// screen when the system cannot tell.
+RECT QueryWorkArea();
+
 // Ends the undo step being recorded: called as each command, mouse action
 // or edit begins, so that each is a step of its own.
 void SealListStep();

@@ -8,6 +8,7 @@
 
 #include "drawing/gdi_handles_win.h"
 #include "drawing/offscreen_image_win.h"
+#include "drawing/window_class_win.h"
 #include "process/app_state_win.h"
 #include "process/wide_text_win.h"
 #include "scrollbar/scroll_bar_draw_win.h"
@@ -114,9 +115,7 @@ LRESULT OnPaint(HWND window) {
     const OffscreenImage& buffer = record->buffer;
     DrawScrollBar(record->state, buffer.Dc(), buffer.Width(), buffer.Height(), AppLayout,
                   AppScale());
-    const RECT& area = paint.Invalid();
-    BitBlt(paint.Dc(), area.left, area.top, area.right - area.left, area.bottom - area.top,
-           buffer.Dc(), area.left, area.top, SRCCOPY);
+    paint.CopyFrom(buffer.Dc());
     return 0;
 }
 
@@ -354,15 +353,8 @@ LRESULT CALLBACK ScrollBarProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 bool RegisterScrollBarPane(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = 0;  // no CS_DBLCLKS: a double click arrives as two presses
-    wc.lpfnWndProc = ScrollBarProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kScrollBarPaneClass;
-    return RegisterClassExA(&wc) != 0;
+    // No CS_DBLCLKS: a double click arrives as two presses.
+    return RegisterWindowClass(instance, WindowClass{kScrollBarPaneClass, ScrollBarProc}) != 0;
 }
 
 HWND CreateScrollBarPane(HWND parent) {

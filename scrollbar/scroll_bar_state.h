@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "store/saturate.h"
+
 namespace tessel {
 
 // Scroll codes, equal to the platform's SB_* values. The bar reports each
@@ -84,17 +86,6 @@ struct ScrollBarState {
 // The last valid position (wide: the stored values are taken as sent).
 inline std::int64_t LastScrollPosition(const ScrollBarState& state) {
     return std::int64_t{state.maxPos} - state.pageSize;
-}
-
-// A wide intermediate brought back into the 32-bit fields.
-inline std::int32_t SaturateToInt32(std::int64_t value) {
-    if (value > INT32_MAX) {
-        return INT32_MAX;
-    }
-    if (value < INT32_MIN) {
-        return INT32_MIN;
-    }
-    return static_cast<std::int32_t>(value);
 }
 
 }  // namespace tessel

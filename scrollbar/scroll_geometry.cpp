@@ -64,7 +64,7 @@ void PositionFromThumb(ScrollBarState& state, std::int64_t arrowSpan, std::int64
     state.pos = SaturateToInt32(pos);
 }
 
-// Step 5: the thumb follows pos; at the last position it touches the end.
+// The thumb follows pos; at the last position it touches the end.
 std::int64_t ThumbStartFromPosition(const ScrollBarState& state, std::int64_t arrowSpan,
                                     std::int64_t track, const ThumbSize& size) {
     const std::int64_t range = LastScrollPosition(state);

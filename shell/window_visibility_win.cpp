@@ -31,14 +31,6 @@ void SetModeStyles(HWND window, DWORD style, DWORD exStyle) {
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT CurrentWorkArea() {
-    RECT area{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
-        area = RECT{0, 0, ScreenWidth, ScreenHeight};
-    }
-    return area;
-}
-
 void LeaveTrayMode(HWND window) {
     RemoveTrayIcon(window);
     SetModeStyles(window, kTaskbarModeStyle, kTaskbarModeExStyle);
@@ -100,7 +92,7 @@ int ToggleMaximised() {
     GetWindowRect(window, &current);
     AppSettings.NormalRect = PlacementRect{current.left, current.top, current.right - current.left,
                                            current.bottom - current.top};
-    const RECT area = CurrentWorkArea();
+    const RECT area = QueryWorkArea();
     // No repaint here: the WM_SIZE that follows redraws everything.
     MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
     AppSettings.WindowMax = 1;

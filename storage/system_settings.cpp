@@ -17,15 +17,19 @@ constexpr std::int32_t kMinWindowWidth = 100;
 struct DecimalKey {
     std::string_view name;
     std::int32_t SystemSettings::*field;
+    // Written from the normal placement instead, where set: the window's
+    // place before it was maximised.
+    std::int32_t PlacementRect::*normal = nullptr;
 };
 
-// In the order the file lists them; "InsertPosition", "SeparatorLength" and
-// "WindowHotKey" have their own syntax or range and are handled apart.
+// In the order the file lists them, for the reader and the writer alike;
+// "InsertPosition", "SeparatorLength" and "WindowHotKey" have their own
+// syntax or range and are handled apart, after them.
 constexpr DecimalKey kDecimalKeys[] = {
-    {"Left", &SystemSettings::WindowX},
-    {"Top", &SystemSettings::WindowY},
-    {"Width", &SystemSettings::WindowWidth},
-    {"Height", &SystemSettings::WindowHeight},
+    {"Left", &SystemSettings::WindowX, &PlacementRect::x},
+    {"Top", &SystemSettings::WindowY, &PlacementRect::y},
+    {"Width", &SystemSettings::WindowWidth, &PlacementRect::width},
+    {"Height", &SystemSettings::WindowHeight, &PlacementRect::height},
     {"WindowMax", &SystemSettings::WindowMax},
     {"WindowTop", &SystemSettings::WindowTop},
     {"DispCategory", &SystemSettings::DispCategory},
@@ -162,23 +166,11 @@ std::string FormatSystemSettings(const SystemSettings& settings) {
     out.reserve(512);
     out += "[System]\r\n";
     using std::to_string;
-    AppendLine(out, "Left", to_string(settings.NormalRect.x));
-    AppendLine(out, "Top", to_string(settings.NormalRect.y));
-    AppendLine(out, "Width", to_string(settings.NormalRect.width));
-    AppendLine(out, "Height", to_string(settings.NormalRect.height));
-    AppendLine(out, "WindowMax", to_string(settings.WindowMax));
-    AppendLine(out, "WindowTop", to_string(settings.WindowTop));
-    AppendLine(out, "DispCategory", to_string(settings.DispCategory));
-    AppendLine(out, "CheckMoveDown", to_string(settings.CheckMoveDown));
-    AppendLine(out, "TaskTray", to_string(settings.TaskTray));
-    AppendLine(out, "CategoryIndex", to_string(settings.CategoryIndex));
-    AppendLine(out, "ScrollIndex", to_string(settings.ScrollIndex));
-    AppendLine(out, "DispTrayIcon", to_string(settings.DispTrayIcon));
-    AppendLine(out, "DispMenuKey", to_string(settings.DispMenuKey));
-    AppendLine(out, "StartIME", to_string(settings.StartIME));
-    AppendLine(out, "DeleteCheck", to_string(settings.DeleteCheck));
-    AppendLine(out, "AutoIndent", to_string(settings.AutoIndent));
-    AppendLine(out, "EditMode", to_string(settings.EditMode));
+    for (const DecimalKey& key : kDecimalKeys) {
+        AppendLine(out, key.name,
+                   to_string(key.normal != nullptr ? settings.NormalRect.*key.normal
+                                                   : settings.*key.field));
+    }
     AppendLine(out, "InsertPosition",
                to_string(settings.InsertPositionItem) +
                    to_string(settings.InsertPositionSeparator) +

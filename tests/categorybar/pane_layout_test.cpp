@@ -1,5 +1,5 @@
 // The list pane's place inside the main window.
-#include "categorybar/pane_layout.h"
+#include "chrome/pane_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -12,10 +12,10 @@
 
 #include "categorybar/category_commands_win.h"
 #include "categorybar/category_rename_win.h"
-#include "commands/list_saving_win.h"
 #include "listpane/item_editor_win.h"
 #include "process/data_files_win.h"
 #include "process/wide_text_win.h"
+#include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "storage/file_handle_win.h"
 #include "tests/app/message_box_watcher.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/start_window_plan.h"
-#include "commands/idle_save_timing.h"
+#include "process/frame_timers.h"
 #include "guide/guide_text.h"
 #include "listpane/item_edit_layout.h"
 #include "shell/command_ids.h"

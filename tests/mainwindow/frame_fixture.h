@@ -13,7 +13,7 @@
 #include "app/startup_win.h"
 #include "categorybar/bar_state.h"
 #include "categorybar/category_bar_win.h"
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 #include "drawing/draw_primitives_win.h"
 #include "listpane/list_pane_win.h"
 #include "mainwindow/frame_state_win.h"

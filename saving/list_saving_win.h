@@ -4,24 +4,13 @@
 
 #include <windows.h>
 
-#include "commands/idle_save_timing.h"
+#include "process/frame_timers.h"
 
 namespace tessel {
 
-// The watch on list.txt: a light timer of the main window, besides the
-// check each time the window is activated.
-inline constexpr UINT_PTR kListWatchTimer = 103;
-inline constexpr UINT kListWatchPeriod = 1500;
-// The idle save (its delays: commands/idle_save_timing.h).
-inline constexpr UINT_PTR kIdleSaveTimer = 104;
-// Looked at again this soon while a drag, a menu or a modal box is open.
-inline constexpr UINT kIdleSaveRetry = 500;
-// The idle save's next slice of formatting, or its next look whether the
-// worker is done: as soon as the timer allows.
-inline constexpr UINT kIdleSaveWritePoll = USER_TIMER_MINIMUM;
 // The wait after a failed idle save: kFailedSaveRetryDelay, which a test
 // may make shorter.
-extern UINT FailedSaveRetryDelay;
+extern unsigned FailedSaveRetryDelay;
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -30,9 +19,6 @@ bool SaveListReporting(HWND owner);
 // After a failed save at exit: asks whether to exit without saving. true
 // for Yes; No (the default) keeps the program as it is.
 bool ConfirmExitWithoutSaving(HWND owner);
-
-// Commits an open item edit or category rename, so that a save keeps it.
-void CommitOpenEdits();
 
 // Whether ending now without a save would lose anything: a change not yet
 // written, or an edit still open.
@@ -55,11 +41,7 @@ void OnIdleSaveTimer(HWND window);
 // about the files read once the window shows.
 void TakeUpOutsideListChanges(HWND window);
 
-// The notices about the files read (a file not used, a copy kept), shown
-// this long after the window is first seen shown.
-inline constexpr UINT_PTR kReadNoticeTimer = 106;
-inline constexpr UINT kReadNoticeDelay = 100;
-// Starts the wait for them, when there are any: as the window is shown.
+// The notices about the files read wait for kReadNoticeTimer. Starts the wait for them, when there are any: as the window is shown.
 void ArmReadNotices(HWND window);
 // Shows them in one box, once, when the window is shown and free.
 void TellReadNotices(HWND window);

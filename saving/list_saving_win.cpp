@@ -1,11 +1,10 @@
-#include "commands/list_saving_win.h"
+#include "saving/list_saving_win.h"
 
 #include <string>
 
 #include "categorybar/category_commands_win.h"
-#include "categorybar/category_rename_win.h"
-#include "categorybar/offscreen_win.h"
-#include "listpane/item_editor_win.h"
+#include "chrome/offscreen_win.h"
+#include "editing/edit_session_win.h"
 #include "process/app_state_win.h"
 #include "process/data_files_win.h"
 #include "process/error_report_win.h"
@@ -14,7 +13,7 @@
 
 namespace tessel {
 
-UINT FailedSaveRetryDelay = kFailedSaveRetryDelay;
+unsigned FailedSaveRetryDelay = kFailedSaveRetryDelay;
 
 namespace {
 
@@ -143,13 +142,8 @@ bool ConfirmExitWithoutSaving(HWND owner) {
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
-void CommitOpenEdits() {
-    EndItemEdit(1);
-    EndCategoryRename(1);
-}
-
 bool ListHasUnsavedChanges() {
-    return !ListChangesSaved() || itemEditing != 0 || CategoryRenameBox() != nullptr;
+    return !ListChangesSaved() || OpenEditOwner() != EditOwner::None;
 }
 
 void TellReadNotices(HWND window) {

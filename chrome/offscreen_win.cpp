@@ -1,8 +1,7 @@
-#include "categorybar/offscreen_win.h"
+#include "chrome/offscreen_win.h"
 
 #include <algorithm>
 
-#include "categorybar/category_bar_win.h"
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
 #include "drawing/offscreen_image_win.h"
@@ -27,10 +26,21 @@ struct Offscreen {
 };
 
 Offscreen frame;
+void (*drawWholeFrame)() = nullptr;
+
+void DrawWholeFrame() {
+    if (drawWholeFrame != nullptr) {
+        drawWholeFrame();
+    }
+}
 
 }  // namespace
 
-int CreateOffscreen(HWND mainWindow) {
+void SetOffscreenDrawing(void (*draw)()) {
+    drawWholeFrame = draw;
+}
+
+bool CreateOffscreen(HWND mainWindow) {
     ReleaseOffscreen();
     RECT client{};
     GetClientRect(mainWindow, &client);
@@ -39,7 +49,7 @@ int CreateOffscreen(HWND mainWindow) {
     // A minimised window reports no size; a 1 x 1 image stands in until the
     // next size change.
     if (!frame.image.Create(mainWindow, std::max(frame.width, 1), std::max(frame.height, 1))) {
-        return 0;
+        return false;
     }
 
     const FontSpec& title = AppLayout.titleFont;
@@ -49,7 +59,7 @@ int CreateOffscreen(HWND mainWindow) {
     int hoverStyle = category.style | (AppLayout.CategoryMouseOver == 1 ? kFontUnderline : 0);
     frame.hoverFont = CreateListFont(category.face, category.size, hoverStyle);
     if (!frame.titleFont || !frame.categoryFont || !frame.hoverFont) {
-        return 0;
+        return false;
     }
     frame.previousFont = SelectObject(frame.image.Dc(), frame.categoryFont.Get());
 
@@ -57,19 +67,19 @@ int CreateOffscreen(HWND mainWindow) {
         frame.iconDpi = AppDpi;
         frame.icon.Reset(LoadSmallProgramIcon(AppInstance, 0, AppDpi));
     }
-    DrawFrame();
-    return 1;
+    DrawWholeFrame();
+    return true;
 }
 
-int RefreshOffscreen(HWND mainWindow) {
+bool RefreshOffscreen(HWND mainWindow) {
     RECT client{};
     GetClientRect(mainWindow, &client);
     const bool complete = frame.image.Dc() != nullptr && frame.titleFont && frame.categoryFont &&
                           frame.hoverFont && frame.previousFont != nullptr;
     if (complete && client.right - client.left == frame.width &&
         client.bottom - client.top == frame.height) {
-        DrawFrame();
-        return 1;
+        DrawWholeFrame();
+        return true;
     }
     return CreateOffscreen(mainWindow);
 }

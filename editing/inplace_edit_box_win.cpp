@@ -1,4 +1,4 @@
-#include "listpane/inplace_edit_box_win.h"
+#include "editing/inplace_edit_box_win.h"
 
 #include <commctrl.h>
 #include <imm.h>
