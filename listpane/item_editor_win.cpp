@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
@@ -154,10 +155,10 @@ int EndItemEdit(int commit) {
     if (text != item->text) {
         // An edit is a step of its own, apart from any command around it.
         SealListStep();
+        ItemText oldText = std::exchange(item->text, ItemText(text));
         RecordChange(AppStore, [&](ListHistory& history) {
-            history.ItemChanging(Session.list, Session.index, *item);
+            history.TextChanged(Session.list, Session.index, std::move(oldText));
         });
-        item->text = text;
         SealListStep();
     }
     DestroyEditor();
