@@ -133,6 +133,8 @@ void Measure(const std::string& name, const std::function<void()>& setup,
 }
 
 // The process's private bytes (what Windows counts as its own, committed).
+// Wine 8.0 answers 0 for PrivateUsage and fills PagefileUsage, which is the
+// same commit charge on Windows.
 double PrivateMb() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
@@ -141,7 +143,9 @@ double PrivateMb() {
                               sizeof counters)) {
         return 0;
     }
-    return static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0);
+    const SIZE_T bytes =
+        counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
+    return static_cast<double>(bytes) / (1024.0 * 1024.0);
 }
 
 // The private bytes one step of action adds, over ten steps one after the

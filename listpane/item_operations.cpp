@@ -15,9 +15,24 @@ bool HasItems(const ListStore& store) {
     return store.currentItems != nullptr && store.itemCount > 0;
 }
 
-bool IsSeparator(const Item& item) {
-    return item.state == ItemState::Separator;
-}
+// What a change makes of each of the seven states, worked out once for a
+// whole list.
+class StateTable {
+  public:
+    explicit StateTable(MarkChange change) {
+        for (unsigned state = 0; state < kStates; ++state) {
+            next_[state] = ApplyMarkChange(static_cast<ItemState>(state), change);
+        }
+    }
+    ItemState operator()(ItemState state) const {
+        const auto index = static_cast<unsigned>(static_cast<std::uint8_t>(state));
+        return index < kStates ? next_[index] : state;
+    }
+
+  private:
+    static constexpr unsigned kStates = 7;
+    ItemState next_[kStates];
+};
 
 // The changes of one command to the current category's states or indents,
 // made item by item and noted once at the end: one entry of the history
@@ -28,6 +43,7 @@ class InPlaceChanges {
     explicit InPlaceChanges(ListStore& store)
         : store_(store), items_(*store.currentItems), recording_(store.history != nullptr) {}
 
+    // A separator stays as it is.
     void SetState(std::size_t position, ItemState state) {
         Item& item = items_[position];
         if (item.state == state) {
@@ -204,11 +220,12 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
         return outcome;
     }
     const MarkChange change = ChooseMarkChange(referenceItem, mark);
+    const StateTable next(change);
     const ItemList& items = *store.currentItems;
     InPlaceChanges changes(store);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].selected && !IsSeparator(items[i])) {
-            changes.SetState(i, ApplyMarkChange(items[i].state, change));
+        if (items[i].selected) {
+            changes.SetState(i, next(items[i].state));
         }
     }
     changes.Note();
@@ -329,12 +346,11 @@ int MarkEveryItem(ListStore& store, MarkChange change) {
     if (!HasItems(store)) {
         return 0;
     }
+    const StateTable next(change);
     const ItemList& items = *store.currentItems;
     InPlaceChanges changes(store);
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!IsSeparator(items[i])) {
-            changes.SetState(i, ApplyMarkChange(items[i].state, change));
-        }
+        changes.SetState(i, next(items[i].state));
     }
     changes.Note();
     return 1;

@@ -53,14 +53,14 @@ std::vector<int> PositionRuns::Positions() const {
 }
 
 void PositionRuns::Flush() {
-    if (count_ == 0) {
+    if (next_ < 0) {
         return;
     }
     Put(static_cast<unsigned>(start_ - end_));
-    Put(static_cast<unsigned>(count_ - 1));
-    end_ = start_ + count_;
-    flushedCount_ += static_cast<std::size_t>(count_);
-    count_ = 0;
+    Put(static_cast<unsigned>(next_ - start_ - 1));
+    end_ = next_;
+    flushedCount_ += static_cast<std::size_t>(next_ - start_);
+    next_ = -1;
 }
 
 void PositionRuns::Put(unsigned value) {

@@ -31,17 +31,19 @@ class PositionRuns {
   public:
     // A position above every one added before.
     void Add(int position) {
-        if (count_ > 0 && position == start_ + count_) {
-            ++count_;
+        if (position == next_) {
+            ++next_;
             return;
         }
         Flush();
         start_ = position;
-        count_ = 1;
+        next_ = position + 1;
     }
-    bool empty() const { return count_ == 0; }
+    bool empty() const { return next_ < 0; }
     // How many positions there are.
-    std::size_t size() const { return flushedCount_ + static_cast<std::size_t>(count_); }
+    std::size_t size() const {
+        return flushedCount_ + (next_ < 0 ? 0 : static_cast<std::size_t>(next_ - start_));
+    }
     // What the runs cost beyond the object itself.
     std::size_t Bytes() const { return bytes_.capacity(); }
     // Calls run(first, count) for each run, ascending.
@@ -54,8 +56,8 @@ class PositionRuns {
             run(first, count);
             end = first + count;
         }
-        if (count_ > 0) {
-            run(start_, count_);
+        if (next_ >= 0) {
+            run(start_, next_ - start_);
         }
     }
     // Every position, ascending.
@@ -79,9 +81,9 @@ class PositionRuns {
 
     std::vector<std::uint8_t> bytes_;
     std::size_t flushedCount_ = 0;
-    int end_ = 0;  // just past the last encoded run
-    int start_ = 0;
-    int count_ = 0;  // of the open run; 0 when nothing was added
+    int end_ = 0;    // just past the last encoded run
+    int start_ = 0;  // the open run, up to next_; -1 when nothing was added
+    int next_ = -1;
 };
 
 // What an undo or a redo changed, for the window to show it.
