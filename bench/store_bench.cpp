@@ -149,6 +149,16 @@ void BM_InvertEveryCheck(benchmark::State& state) {
     BulkCommand(state, [](ListStore& store) { MarkEveryItem(store, MarkChange::InvertCheck); });
 }
 
+void BM_CheckEvery(benchmark::State& state) {
+    BulkCommand(state, [](ListStore& store) {
+        // Set and removed in turns, so that every round changes half the items.
+        static bool set = false;
+        set = !set;
+        MarkEveryItem(store, set ? MarkChange::SetCheck : MarkChange::RemoveCheck);
+    });
+}
+
+BENCHMARK(BM_CheckEvery)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ToggleCheckOfAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_IndentAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InvertEveryCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -223,7 +223,7 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
     const StateTable next(change);
     const ItemList& items = *store.currentItems;
     InPlaceChanges changes(store);
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
         if (items[i].selected) {
             changes.SetState(i, next(items[i].state));
         }
@@ -289,7 +289,7 @@ int IndentSelection(ListStore& store, IndentDirection direction) {
     int changed = 0;
     ItemList& items = *store.currentItems;
     InPlaceChanges changes(store);
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
         Item& item = items[i];
         if (!item.selected) {
             continue;
@@ -349,7 +349,7 @@ int MarkEveryItem(ListStore& store, MarkChange change) {
     const StateTable next(change);
     const ItemList& items = *store.currentItems;
     InPlaceChanges changes(store);
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
         changes.SetState(i, next(items[i].state));
     }
     changes.Note();
