@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "listpane/item_operations.h"
+#include "store/list_history.h"
 #include "store/list_store.h"
 
 namespace tessel {
@@ -108,6 +110,58 @@ void BM_CountItems(benchmark::State& state) {
     }
 }
 
+// A bulk command on every item, every one selected, recorded in a history
+// (argument 1) or not (0): what recording adds to the command alone.
+void BulkCommand(benchmark::State& state, void (*command)(ListStore&)) {
+    OneCategory doc;
+    ItemList& items = *doc.items;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].state = static_cast<ItemState>(i % 50 == 49 ? 6 : i % 6);
+        items[i].selected = true;
+    }
+    ListHistory history;
+    doc.store.currentItems = doc.items;
+    doc.store.itemCount = kItemCount;
+    doc.store.focusIndex = 0;
+    doc.store.history = state.range(0) == 1 ? &history : nullptr;
+    for (auto _ : state) {
+        command(doc.store);
+        state.PauseTiming();
+        history.Clear();
+        state.ResumeTiming();
+    }
+}
+
+void BM_ToggleCheckOfAll(benchmark::State& state) {
+    BulkCommand(state, [](ListStore& store) {
+        ToggleMarkOfSelection(store, store.focusIndex, ItemMark::Check, false);
+    });
+}
+void BM_IndentAll(benchmark::State& state) {
+    // In and out in turns, so that no indent reaches the limit.
+    BulkCommand(state, [](ListStore& store) {
+        static bool in = false;
+        in = !in;
+        IndentSelection(store, in ? IndentDirection::Indent : IndentDirection::Outdent);
+    });
+}
+void BM_InvertEveryCheck(benchmark::State& state) {
+    BulkCommand(state, [](ListStore& store) { MarkEveryItem(store, MarkChange::InvertCheck); });
+}
+
+void BM_CheckEvery(benchmark::State& state) {
+    BulkCommand(state, [](ListStore& store) {
+        // Set and removed in turns, so that every round changes half the items.
+        static bool set = false;
+        set = !set;
+        MarkEveryItem(store, set ? MarkChange::SetCheck : MarkChange::RemoveCheck);
+    });
+}
+
+BENCHMARK(BM_CheckEvery)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ToggleCheckOfAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IndentAll)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_InvertEveryCheck)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertItemFront)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertItemMiddle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetItemNearEnd)->Unit(benchmark::kMicrosecond);

@@ -20,6 +20,7 @@ void ShowStep(const HistoryFocus& step) {
     // A name brought back may have been measured at another DPI.
     RemeasureCategoryNames();
     const int category = step.category >= 0 ? step.category : std::max(store.currentCategory, 0);
+    const ItemList* shownBefore = store.currentItems;
     if (store.categoryCount <= 0 || !SelectCategory(std::min(category, store.categoryCount - 1))) {
         SelectCategory(-1);
         return;
@@ -28,10 +29,16 @@ void ShowStep(const HistoryFocus& step) {
     if (items == nullptr || items->empty()) {
         return;
     }
-    for (Item& item : *items) {
-        item.selected = false;
-    }
     const int last = static_cast<int>(items->size()) - 1;
+    if (items == shownBefore && store.focusIndex >= 0 && store.focusIndex <= last) {
+        // Still the list shown: SelectCategory left only its focus row
+        // selected, so a million rows are not walked again.
+        (*items)[static_cast<std::size_t>(store.focusIndex)].selected = false;
+    } else {
+        for (Item& item : *items) {
+            item.selected = false;
+        }
+    }
     for (int position : step.touched) {
         if (position >= 0 && position <= last) {
             (*items)[static_cast<std::size_t>(position)].selected = true;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "drawing/draw_primitives_win.h"
 #include "drawing/gdi_handles_win.h"
@@ -96,10 +97,10 @@ bool FinishItemEdit(EditEnd end, const std::string& typed) {
     if (text != item->text) {
         // An edit is a step of its own, apart from any command around it.
         SealListStep();
+        ItemText oldText = std::exchange(item->text, ItemText(text));
         RecordChange(AppStore, [&](ListHistory& history) {
-            history.ItemChanging(Edited.list, Edited.index, *item);
+            history.TextChanged(Edited.list, Edited.index, std::move(oldText));
         });
-        item->text = text;
         SealListStep();
     }
     return true;

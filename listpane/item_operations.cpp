@@ -15,22 +15,102 @@ bool HasItems(const ListStore& store) {
     return store.currentItems != nullptr && store.itemCount > 0;
 }
 
-bool IsSeparator(const Item& item) {
-    return item.state == ItemState::Separator;
-}
-
-// Gives an item of the current category a new state, recorded when it
-// differs.
-void SetItemState(ListStore& store, std::size_t position, ItemState state) {
-    Item& item = (*store.currentItems)[position];
-    if (item.state == state) {
-        return;
+// What a change makes of each of the seven states, worked out once for a
+// whole list.
+class StateTable {
+  public:
+    explicit StateTable(MarkChange change) {
+        for (unsigned state = 0; state < kStates; ++state) {
+            next_[state] = ApplyMarkChange(static_cast<ItemState>(state), change);
+        }
     }
-    RecordChange(store, [&](ListHistory& history) {
-        history.ItemChanging(store.currentItems, static_cast<int>(position), item);
-    });
-    item.state = state;
-}
+    ItemState operator()(ItemState state) const {
+        const auto index = static_cast<unsigned>(static_cast<std::uint8_t>(state));
+        return index < kStates ? next_[index] : state;
+    }
+
+  private:
+    static constexpr unsigned kStates = 7;
+    ItemState next_[kStates];
+};
+
+// The changes of one command to the current category's states or indents,
+// made item by item and noted once at the end: one entry of the history
+// with the positions (as runs) and what each item had, when the store keeps
+// a history; nothing is gathered when it does not.
+class InPlaceChanges {
+  public:
+    explicit InPlaceChanges(ListStore& store)
+        : store_(store), items_(*store.currentItems), recording_(store.history != nullptr) {}
+
+    // A separator stays as it is.
+    void SetState(std::size_t position, ItemState state) {
+        Item& item = items_[position];
+        if (item.state == state) {
+            return;
+        }
+        if (recording_) {
+            try {
+                positions_.Add(static_cast<int>(position));
+                states_.push_back(item.state);
+            } catch (const std::bad_alloc&) {
+                Lose();
+            }
+        }
+        item.state = state;
+        changed_ = true;
+    }
+
+    // Every indent changed by one command moves by the same delta.
+    void MoveIndent(std::size_t position, int delta) {
+        Item& item = items_[position];
+        if (recording_) {
+            try {
+                positions_.Add(static_cast<int>(position));
+            } catch (const std::bad_alloc&) {
+                Lose();
+            }
+        }
+        item.indent = static_cast<std::int16_t>(item.indent + delta);
+        delta_ = delta;
+        changed_ = true;
+    }
+
+    // Notes the change, and records it when it could be gathered whole; a
+    // history that misses a change no longer describes the list.
+    void Note() {
+        if (!changed_) {
+            return;
+        }
+        RecordChange(store_, [this](ListHistory& history) {
+            if (lost_) {
+                history.Clear();
+            } else if (states_.empty()) {
+                history.IndentsChanged(store_.currentItems, std::move(positions_), delta_);
+            } else {
+                history.StatesChanged(store_.currentItems, std::move(positions_),
+                                      std::move(states_));
+            }
+        });
+    }
+
+  private:
+    void Lose() {
+        recording_ = false;
+        lost_ = true;
+        positions_ = PositionRuns();
+        states_ = std::vector<ItemState>();
+    }
+
+    ListStore& store_;
+    ItemList& items_;
+    bool recording_;
+    bool lost_ = false;
+    bool changed_ = false;
+    int delta_ = 0;
+    PositionRuns positions_;
+    std::vector<ItemState> states_;
+};
 
 }  // namespace
 
@@ -140,12 +220,15 @@ ToggleOutcome ToggleMarkOfSelection(ListStore& store, int reference, ItemMark ma
         return outcome;
     }
     const MarkChange change = ChooseMarkChange(referenceItem, mark);
-    ItemList& items = *store.currentItems;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].selected && !IsSeparator(items[i])) {
-            SetItemState(store, i, ApplyMarkChange(items[i].state, change));
+    const StateTable next(change);
+    const ItemList& items = *store.currentItems;
+    InPlaceChanges changes(store);
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
+        if (items[i].selected) {
+            changes.SetState(i, next(items[i].state));
         }
     }
+    changes.Note();
     outcome.result = 1;
     if (!checkMoveDown || mark != ItemMark::Check || change != MarkChange::SetCheck) {
         return outcome;
@@ -202,33 +285,27 @@ int IndentSelection(ListStore& store, IndentDirection direction) {
     if (store.currentItems == nullptr || store.currentItems->empty()) {
         return -1;
     }
+    const int delta = direction == IndentDirection::Indent ? 1 : -1;
     int changed = 0;
     ItemList& items = *store.currentItems;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    InPlaceChanges changes(store);
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
         Item& item = items[i];
         if (!item.selected) {
             continue;
         }
-        int indent = 0;
-        if (direction == IndentDirection::Indent) {
-            if (item.indent >= kMaxIndent) {
-                item.indent = kMaxIndent;
-                continue;
-            }
-            indent = std::max(item.indent + 1, 0);
-        } else {
-            if (item.indent <= 0) {
-                item.indent = 0;
-                continue;
-            }
-            indent = std::min(item.indent - 1, kMaxIndent);
+        if (direction == IndentDirection::Indent && item.indent >= kMaxIndent) {
+            item.indent = kMaxIndent;
+            continue;
         }
-        RecordChange(store, [&](ListHistory& history) {
-            history.ItemChanging(store.currentItems, static_cast<int>(i), item);
-        });
-        item.indent = static_cast<std::int16_t>(indent);
+        if (direction == IndentDirection::Outdent && item.indent <= 0) {
+            item.indent = 0;
+            continue;
+        }
+        changes.MoveIndent(i, delta);
         ++changed;
     }
+    changes.Note();
     return changed;
 }
 
@@ -269,12 +346,13 @@ int MarkEveryItem(ListStore& store, MarkChange change) {
     if (!HasItems(store)) {
         return 0;
     }
-    ItemList& items = *store.currentItems;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (!IsSeparator(items[i])) {
-            SetItemState(store, i, ApplyMarkChange(items[i].state, change));
-        }
+    const StateTable next(change);
+    const ItemList& items = *store.currentItems;
+    InPlaceChanges changes(store);
+    for (std::size_t i = 0, count = items.size(); i < count; ++i) {
+        changes.SetState(i, next(items[i].state));
     }
+    changes.Note();
     return 1;
 }
 

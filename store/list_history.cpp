@@ -34,12 +34,42 @@ int RelocateTo(ListStore& store, int from, int to) {
     return store.RelocateCategory(from, to > from ? to + 1 : to);
 }
 
-std::size_t ItemBytes(const Item& item) {
-    // A text beyond the record's own bytes takes a block of the pool.
-    return sizeof(Item) + (item.text.size() > ItemText::kInlineBytes ? ItemText::kMaxBytes + 1 : 0);
+// A text beyond the record's own bytes takes a block of the pool.
+std::size_t TextBytes(const ItemText& text) {
+    return text.size() > ItemText::kInlineBytes ? ItemText::kMaxBytes + 1 : 0;
 }
 
 }  // namespace
+
+std::vector<int> PositionRuns::Positions() const {
+    std::vector<int> positions;
+    positions.reserve(size());
+    ForEachRun([&positions](int first, int count) {
+        for (int p = first; p < first + count; ++p) {
+            positions.push_back(p);
+        }
+    });
+    return positions;
+}
+
+void PositionRuns::Flush() {
+    if (next_ < 0) {
+        return;
+    }
+    Put(static_cast<unsigned>(start_ - end_));
+    Put(static_cast<unsigned>(next_ - start_ - 1));
+    end_ = next_;
+    flushedCount_ += static_cast<std::size_t>(next_ - start_);
+    next_ = -1;
+}
+
+void PositionRuns::Put(unsigned value) {
+    while (value >= 0x80u) {
+        bytes_.push_back(static_cast<std::uint8_t>(value | 0x80u));
+        value >>= 7;
+    }
+    bytes_.push_back(static_cast<std::uint8_t>(value));
+}
 
 int MoveSelectionRecorded(ListStore& store, int target) {
     if (store.currentItems == nullptr) {
@@ -109,24 +139,23 @@ void ListHistory::ItemsMoved(ItemList* list, std::vector<int> positions, int blo
     Add(std::move(entry));
 }
 
-void ListHistory::ItemChanging(ItemList* list, int position, const Item& before) {
-    // The changes of one command to one list share an entry.
-    if (open_ && !steps_[done_ - 1].entries.empty()) {
-        Step& step = steps_[done_ - 1];
-        Entry& last = step.entries.back();
-        if (last.kind == Entry::Kind::ChangeItems && last.list == list) {
-            last.positions.push_back(position);
-            last.items.push_back(before);
-            const std::size_t added = sizeof(int) + ItemBytes(before);
-            step.bytes += added;
-            bytes_ += added;
-            Trim();
-            return;
-        }
-    }
-    Entry entry(Entry::Kind::ChangeItems, list);
-    entry.positions.push_back(position);
-    entry.items.push_back(before);
+void ListHistory::StatesChanged(ItemList* list, PositionRuns positions,
+                                std::vector<ItemState> oldStates) {
+    Entry entry(Entry::Kind::ChangeStates, list);
+    entry.runs = std::move(positions);
+    entry.states = std::move(oldStates);
+    Add(std::move(entry));
+}
+
+void ListHistory::IndentsChanged(ItemList* list, PositionRuns positions, int delta) {
+    Entry entry(Entry::Kind::ChangeIndents, list, 0, delta);
+    entry.runs = std::move(positions);
+    Add(std::move(entry));
+}
+
+void ListHistory::TextChanged(ItemList* list, int position, ItemText oldText) {
+    Entry entry(Entry::Kind::ChangeText, list, position);
+    entry.text = std::move(oldText);
     Add(std::move(entry));
 }
 
@@ -225,19 +254,33 @@ void ListHistory::Apply(Entry& entry, ListStore& store, bool undo, HistoryFocus&
             }
             break;
         }
-        case Kind::ChangeItems: {
-            // Each swap hands the list the other version and keeps this one.
-            const std::size_t n = entry.positions.size();
-            for (std::size_t k = 0; k < n; ++k) {
-                const std::size_t i = undo ? n - 1 - k : k;
-                std::swap((*list)[static_cast<std::size_t>(entry.positions[i])], entry.items[i]);
-            }
-            focus.touched = entry.positions;
-            std::sort(focus.touched.begin(), focus.touched.end());
-            focus.touched.erase(std::unique(focus.touched.begin(), focus.touched.end()),
-                                focus.touched.end());
+        case Kind::ChangeStates: {
+            // Each swap hands the list the other state and keeps this one.
+            ItemState* other = entry.states.data();
+            entry.runs.ForEachRun([list, &other](int first, int count) {
+                const auto begin = list->begin() + first;
+                for (auto item = begin; item != begin + count; ++item) {
+                    std::swap(item->state, *other++);
+                }
+            });
+            focus.touched = entry.runs.Positions();
             break;
         }
+        case Kind::ChangeIndents: {
+            const int delta = undo ? -entry.count : entry.count;
+            entry.runs.ForEachRun([list, delta](int first, int count) {
+                const auto begin = list->begin() + first;
+                for (auto item = begin; item != begin + count; ++item) {
+                    item->indent = static_cast<std::int16_t>(item->indent + delta);
+                }
+            });
+            focus.touched = entry.runs.Positions();
+            break;
+        }
+        case Kind::ChangeText:
+            std::swap((*list)[static_cast<std::size_t>(entry.first)].text, entry.text);
+            focus.touched.push_back(entry.first);
+            break;
         case Kind::InsertCategory:
         case Kind::EraseCategory: {
             const bool takeOut = (entry.kind == Kind::InsertCategory) == undo;
@@ -289,12 +332,13 @@ void ListHistory::Trim() {
 }
 
 std::size_t ListHistory::EntryBytes(const Entry& entry) {
-    std::size_t bytes =
-        sizeof(Entry) + entry.positions.capacity() * sizeof(int) + entry.name.capacity();
+    std::size_t bytes = sizeof(Entry) + entry.positions.capacity() * sizeof(int) +
+                        entry.runs.Bytes() + entry.states.capacity() * sizeof(ItemState) +
+                        entry.name.capacity() + TextBytes(entry.text);
     const auto countItems = [&bytes](const std::vector<Item>& items) {
         bytes += (items.capacity() - items.size()) * sizeof(Item);
         for (const Item& item : items) {
-            bytes += ItemBytes(item);
+            bytes += sizeof(Item) + TextBytes(item.text);
         }
     };
     countItems(entry.items);

@@ -1,7 +1,9 @@
 // The changes made to the list, step by step, so that they can be taken
 // back (undo) and made again (redo). A step is one command or one mouse
-// action; it keeps only what it changed: the items it took out or changed
-// with their positions, a category it removed, an old name. Never a copy of
+// action; it keeps only what it changed, never what the items were: the
+// items it took out with their positions, the positions and old states of
+// the items whose state changed, the positions and the one delta of an
+// indent, an old text, a category it removed, an old name. Never a copy of
 // the whole list.
 //
 // Entries point at a category's ItemList, which stays at one address while
@@ -20,6 +22,69 @@
 #include "store/list_store.h"
 
 namespace tessel {
+
+// Positions in a list, added in ascending order, kept as runs of
+// neighbours: a run costs two or three bytes however long it is, so the
+// 100,000 items of a whole list changed at once cost a few bytes, and even
+// a selection of every other item about two bytes each.
+class PositionRuns {
+  public:
+    // A position above every one added before.
+    void Add(int position) {
+        if (position == next_) {
+            ++next_;
+            return;
+        }
+        Flush();
+        start_ = position;
+        next_ = position + 1;
+    }
+    bool empty() const { return next_ < 0; }
+    // How many positions there are.
+    std::size_t size() const {
+        return flushedCount_ + (next_ < 0 ? 0 : static_cast<std::size_t>(next_ - start_));
+    }
+    // What the runs cost beyond the object itself.
+    std::size_t Bytes() const { return bytes_.capacity(); }
+    // Calls run(first, count) for each run, ascending.
+    template <class Run>
+    void ForEachRun(Run&& run) const {
+        int end = 0;
+        for (std::size_t i = 0; i < bytes_.size();) {
+            const int first = end + Read(i);
+            const int count = Read(i) + 1;
+            run(first, count);
+            end = first + count;
+        }
+        if (next_ >= 0) {
+            run(start_, next_ - start_);
+        }
+    }
+    // Every position, ascending.
+    std::vector<int> Positions() const;
+
+  private:
+    // The open run joins the encoded ones: its distance from the end of
+    // the one before, and its length less one, in 7-bit groups.
+    void Flush();
+    void Put(unsigned value);
+    int Read(std::size_t& i) const {
+        unsigned value = 0;
+        for (int shift = 0;; shift += 7) {
+            const unsigned byte = bytes_[i++];
+            value |= (byte & 0x7Fu) << shift;
+            if (byte < 0x80u) {
+                return static_cast<int>(value);
+            }
+        }
+    }
+
+    std::vector<std::uint8_t> bytes_;
+    std::size_t flushedCount_ = 0;
+    int end_ = 0;    // just past the last encoded run
+    int start_ = 0;  // the open run, up to next_; -1 when nothing was added
+    int next_ = -1;
+};
 
 // What an undo or a redo changed, for the window to show it.
 struct HistoryFocus {
@@ -45,12 +110,15 @@ class ListHistory {
 
     // Recorded in the order the changes are made, each into the open step.
     // The positions are those of the list after the change for inserts and
-    // moves, before it for erases and changes.
+    // moves, before it for erases.
     void ItemsInserted(ItemList* list, int first, int count);
     void ItemsErased(ItemList* list, std::vector<int> positions, std::vector<Item> items);
     void ItemsMoved(ItemList* list, std::vector<int> positions, int blockStart);
-    // Before an item changes in place: its version until now.
-    void ItemChanging(ItemList* list, int position, const Item& before);
+    // After items changed in place: the states they had, one for each
+    // position; the indents all moved by delta; the text one had.
+    void StatesChanged(ItemList* list, PositionRuns positions, std::vector<ItemState> oldStates);
+    void IndentsChanged(ItemList* list, PositionRuns positions, int delta);
+    void TextChanged(ItemList* list, int position, ItemText oldText);
     void CategoryInserted(int position);
     void CategoryErased(int position, std::unique_ptr<Category> category);
     void CategoryRenamed(int position, std::string oldName, std::int32_t oldWidth);
@@ -71,7 +139,9 @@ class ListHistory {
             InsertItems,
             EraseItems,
             MoveItems,
-            ChangeItems,
+            ChangeStates,
+            ChangeIndents,
+            ChangeText,
             InsertCategory,
             EraseCategory,
             RenameCategory,
@@ -82,12 +152,16 @@ class ListHistory {
 
         Kind kind = Kind::InsertItems;
         ItemList* list = nullptr;
-        int first = 0;  // inserted items, block start, category position, move source
-        int count = 0;  // inserted items, move target
+        int first = 0;  // inserted items, block start, category position, move source,
+                        // changed text
+        int count = 0;  // inserted items, move target, indent delta
         std::vector<int> positions;
-        std::vector<Item> items;             // taken out, or the other versions
+        PositionRuns runs;                   // changed states and indents
+        std::vector<ItemState> states;       // the other states, one for each of runs
+        std::vector<Item> items;             // taken out
         std::unique_ptr<Category> category;  // held while out of the store
         std::string name;                    // the other name
+        ItemText text;                       // the other text
         std::int32_t width = 0;
     };
     struct Step {
