@@ -302,8 +302,7 @@ void MeasureIdleSave() {
     bench::Measure(
         bench::Timing{kRuns, 54, 16, [] {}},
         ("list.txt written at once (WriteListFile, " + Count(listLength) + " items)").c_str(),
-        [] {},
-        [&failures] { failures += WriteListFile() == 1 ? 0 : 1; });
+        [] {}, [&failures] { failures += WriteListFile() == 1 ? 0 : 1; });
     // The idle save as its timer drives it: a slice of formatting per call,
     // then the worker's write. A key pressed while it is under way waits for
     // the slice in hand at most; Down is pressed between the slices.

@@ -41,7 +41,8 @@ void OnIdleSaveTimer(HWND window);
 // about the files read once the window shows.
 void TakeUpOutsideListChanges(HWND window);
 
-// The notices about the files read wait for kReadNoticeTimer. Starts the wait for them, when there are any: as the window is shown.
+// The notices about the files read wait for kReadNoticeTimer. Starts the wait for them, when there
+// are any: as the window is shown.
 void ArmReadNotices(HWND window);
 // Shows them in one box, once, when the window is shown and free.
 void TellReadNotices(HWND window);

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "app/start_window_plan.h"
-#include "process/frame_timers.h"
 #include "guide/guide_text.h"
 #include "listpane/item_edit_layout.h"
+#include "process/frame_timers.h"
 #include "shell/command_ids.h"
 #include "storage/layout_settings.h"
 #include "storage/system_settings.h"
