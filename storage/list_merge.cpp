@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <numeric>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -68,6 +69,10 @@ std::vector<Line> Keys(const ItemList& items) {
 
 Line WholeLine(const Item& item) {
     return {KeyOf(item), StateOf(item), item.indent};
+}
+
+std::uint64_t HashId(int id) {
+    return static_cast<std::uint64_t>(id) * 0x9E3779B97F4A7C15ull;
 }
 
 std::vector<DiffPair> Diff(const std::vector<Line>& a, const std::vector<Line>& b) {
@@ -433,21 +438,10 @@ class ListMerger {
     SideOrder OrderOf(const std::vector<int>& idOfSide) const {
         SideOrder order;
         order.inPlace.assign(matches_.size(), false);
-        std::vector<Line> baseIds;
-        std::vector<Line> sideIds;
-        std::vector<std::string> numbers;  // the lines' texts
-        numbers.reserve(matches_.size());
-        for (std::size_t id = 0; id < matches_.size(); ++id) {
-            numbers.push_back(std::to_string(id));
-        }
-        for (std::size_t i = 0; i < base_.size(); ++i) {
-            baseIds.push_back({numbers[i]});
-        }
-        for (int id : idOfSide) {
-            sideIds.push_back({numbers[static_cast<std::size_t>(id)]});
-        }
+        std::vector<int> baseIds(base_.size());
+        std::iota(baseIds.begin(), baseIds.end(), 0);
         std::vector<bool> sideInPlace(idOfSide.size(), false);
-        for (const DiffPair& pair : Diff(baseIds, sideIds)) {
+        for (const DiffPair& pair : DiffSequences(baseIds, idOfSide, HashId)) {
             order.inPlace[pair.a] = true;
             sideInPlace[pair.b] = true;
         }
@@ -506,20 +500,10 @@ class ListMerger {
     template <class Place>
     static void MergeIds(const std::vector<int>& ours, const std::vector<int>& theirs,
                          const Place& place) {
-        std::vector<std::string> texts;
-        std::vector<Line> a;
-        std::vector<Line> b;
-        texts.reserve(ours.size() + theirs.size());
-        for (int id : ours) {
-            texts.push_back(std::to_string(id));
-            a.push_back({texts.back()});
-        }
-        for (int id : theirs) {
-            texts.push_back(std::to_string(id));
-            b.push_back({texts.back()});
-        }
-        std::vector<DiffPair> pairs = a.empty() || b.empty() ? std::vector<DiffPair>() : Diff(a, b);
-        pairs.push_back({a.size(), b.size()});
+        std::vector<DiffPair> pairs = ours.empty() || theirs.empty()
+                                          ? std::vector<DiffPair>()
+                                          : DiffSequences(ours, theirs, HashId);
+        pairs.push_back({ours.size(), theirs.size()});
         std::size_t i = 0;
         std::size_t j = 0;
         for (const DiffPair& pair : pairs) {
@@ -529,7 +513,7 @@ class ListMerger {
             for (; j < pair.b; ++j) {
                 place(theirs[j]);
             }
-            if (pair.a < a.size()) {
+            if (pair.a < ours.size()) {
                 place(ours[pair.a]);
                 i = pair.a + 1;
                 j = pair.b + 1;

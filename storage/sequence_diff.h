@@ -30,6 +30,8 @@ namespace diff_detail {
 inline constexpr std::ptrdiff_t kMaxDifferences = 1000;
 // Elements compared in one part before the anchors take over.
 inline constexpr std::ptrdiff_t kMaxSteps = 20'000'000;
+// Parts split by anchors within parts split by anchors, at most this deep.
+inline constexpr int kMaxDepth = 32;
 
 template <class T>
 class Differ {
@@ -56,7 +58,8 @@ class Differ {
     }
 
     // Pairs are found in order: every part lies behind the pairs before it.
-    void Part(std::size_t aLow, std::size_t aHigh, std::size_t bLow, std::size_t bHigh) {
+    void Part(std::size_t aLow, std::size_t aHigh, std::size_t bLow, std::size_t bHigh,
+              int depth = 0) {
         std::size_t front = 0;
         while (aLow + front < aHigh && bLow + front < bHigh && Same(aLow + front, bLow + front)) {
             pairs_.push_back({aLow + front, bLow + front});
@@ -70,8 +73,8 @@ class Differ {
             ++back;
         }
         if (aLow < aHigh - back && bLow < bHigh - back &&
-            !Myers(aLow, aHigh - back, bLow, bHigh - back)) {
-            Anchored(aLow, aHigh - back, bLow, bHigh - back);
+            !Myers(aLow, aHigh - back, bLow, bHigh - back) && depth < kMaxDepth) {
+            Anchored(aLow, aHigh - back, bLow, bHigh - back, depth + 1);
         }
         for (std::size_t k = back; k > 0; --k) {
             pairs_.push_back({aHigh - k, bHigh - k});
@@ -87,8 +90,8 @@ class Differ {
             std::min({n + m, kMaxDifferences, std::max<std::ptrdiff_t>(kMaxSteps / (n + m), 16)});
         const std::ptrdiff_t offset = limit + 1;
         std::vector<std::ptrdiff_t> v(static_cast<std::size_t>(2 * limit + 3), 0);
-        // trace[d] holds v[-d..d] as it stood after round d.
-        std::vector<std::vector<std::ptrdiff_t>> trace;
+        // v[-d..d] as it stood after round d, from trace[d * d] on.
+        std::vector<std::ptrdiff_t> trace;
         for (std::ptrdiff_t d = 0; d <= limit; ++d) {
             for (std::ptrdiff_t k = -d; k <= d; k += 2) {
                 std::ptrdiff_t x = (k == -d || (k != d && v[offset + k - 1] < v[offset + k + 1]))
@@ -107,20 +110,20 @@ class Differ {
                     return true;
                 }
             }
-            trace.emplace_back(v.begin() + (offset - d), v.begin() + (offset + d + 1));
+            trace.insert(trace.end(), v.begin() + (offset - d), v.begin() + (offset + d + 1));
         }
         return false;
     }
 
-    void Back(const std::vector<std::vector<std::ptrdiff_t>>& trace, std::size_t aLow,
-              std::size_t bLow, std::ptrdiff_t n, std::ptrdiff_t m, std::ptrdiff_t depth) {
+    void Back(const std::vector<std::ptrdiff_t>& trace, std::size_t aLow, std::size_t bLow,
+              std::ptrdiff_t n, std::ptrdiff_t m, std::ptrdiff_t rounds) {
         std::vector<DiffPair> found;
         std::ptrdiff_t x = n;
         std::ptrdiff_t y = m;
         const auto at = [&trace](std::ptrdiff_t d, std::ptrdiff_t k) {
-            return trace[static_cast<std::size_t>(d)][static_cast<std::size_t>(k + d)];
+            return trace[static_cast<std::size_t>(d * d + k + d)];
         };
-        for (std::ptrdiff_t d = depth; d > 0; --d) {
+        for (std::ptrdiff_t d = rounds; d > 0; --d) {
             const std::ptrdiff_t k = x - y;
             const std::ptrdiff_t before =
                 (k == -d || (k != d && at(d - 1, k - 1) < at(d - 1, k + 1))) ? k + 1 : k - 1;
@@ -149,7 +152,8 @@ class Differ {
     // Elements that stand once in each part, in the longest run of them in
     // the same order on both sides, split the part; the pieces between them
     // are diffed on their own. No such element: the part is replaced.
-    void Anchored(std::size_t aLow, std::size_t aHigh, std::size_t bLow, std::size_t bHigh) {
+    void Anchored(std::size_t aLow, std::size_t aHigh, std::size_t bLow, std::size_t bHigh,
+                  int depth) {
         struct Count {
             int inA = 0;
             int inB = 0;
@@ -200,12 +204,12 @@ class Differ {
         std::size_t a = aLow;
         std::size_t b = bLow;
         for (const DiffPair& anchor : anchors) {
-            Part(a, anchor.a, b, anchor.b);
+            Part(a, anchor.a, b, anchor.b, depth);
             pairs_.push_back(anchor);
             a = anchor.a + 1;
             b = anchor.b + 1;
         }
-        Part(a, aHigh, b, bHigh);
+        Part(a, aHigh, b, bHigh, depth);
     }
 
     // The longest run of pairs (in the order of a) whose b rises too:
