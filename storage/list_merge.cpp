@@ -35,6 +35,10 @@ bool SameLine(const Item& a, const Item& b) {
     return KeyOf(a) == KeyOf(b) && StateOf(a) == StateOf(b) && a.indent == b.indent;
 }
 
+bool SameBytes(const Item& a, const Item& b) {
+    return a.text == b.text && a.state == b.state && a.indent == b.indent;
+}
+
 // One element of a line diff: an item's identity or whole line, or a
 // category's name in a diff over the whole file.
 struct Line {
@@ -243,6 +247,15 @@ void MergeItem(const Item& base, const Item* ours, const Item* theirs, ItemList&
         if (kept != nullptr && !SameLine(*kept, base)) {
             out.push_back(*kept);  // deleted on one side, changed on the other
         }
+        return;
+    }
+    // Most items are untouched on one side at least.
+    if (SameBytes(*ours, base)) {
+        out.push_back(*theirs);
+        return;
+    }
+    if (SameBytes(*theirs, base) && ours->state != ItemState::Separator) {
+        out.push_back(*ours);
         return;
     }
     const Take text = TakeField(KeyOf(*ours) == KeyOf(base), KeyOf(*theirs) == KeyOf(base),

@@ -33,29 +33,20 @@ inline constexpr std::ptrdiff_t kMaxSteps = 20'000'000;
 // Parts split by anchors within parts split by anchors, at most this deep.
 inline constexpr int kMaxDepth = 32;
 
-template <class T>
+template <class T, class Hash>
 class Differ {
   public:
-    template <class Hash>
     Differ(const std::vector<T>& a, const std::vector<T>& b, Hash hash)
-        : a_(a), b_(b), hashA_(a.size()), hashB_(b.size()) {
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            hashA_[i] = hash(a[i]);
-        }
-        for (std::size_t i = 0; i < b.size(); ++i) {
-            hashB_[i] = hash(b[i]);
-        }
-    }
+        : a_(a), b_(b), hash_(hash) {}
 
     std::vector<DiffPair> Run() {
+        pairs_.reserve(std::min(a_.size(), b_.size()));
         Part(0, a_.size(), 0, b_.size());
         return std::move(pairs_);
     }
 
   private:
-    bool Same(std::size_t i, std::size_t j) const {
-        return hashA_[i] == hashB_[j] && a_[i] == b_[j];
-    }
+    bool Same(std::size_t i, std::size_t j) const { return a_[i] == b_[j]; }
 
     // Pairs are found in order: every part lies behind the pairs before it.
     void Part(std::size_t aLow, std::size_t aHigh, std::size_t bLow, std::size_t bHigh,
@@ -171,11 +162,15 @@ class Differ {
             return nullptr;
         };
         // The first part's elements, each distinct one counted once.
+        std::vector<std::uint64_t> hashA(aHigh - aLow);
+        for (std::size_t i = aLow; i < aHigh; ++i) {
+            hashA[i - aLow] = hash_(a_[i]);
+        }
         std::vector<std::size_t> slotOfA(aHigh - aLow);
         for (std::size_t i = aLow; i < aHigh; ++i) {
-            Count* count = find(hashA_[i], a_[i]);
+            Count* count = find(hashA[i - aLow], a_[i]);
             if (count == nullptr) {
-                firstOf.emplace(hashA_[i], counts.size());
+                firstOf.emplace(hashA[i - aLow], counts.size());
                 counts.push_back({0, 0, i});
                 count = &counts.back();
             }
@@ -185,7 +180,7 @@ class Differ {
         // Unique on both sides: (place in a, place in b), in the order of b.
         std::vector<std::size_t> placeInB(counts.size(), 0);
         for (std::size_t j = bLow; j < bHigh; ++j) {
-            if (Count* count = find(hashB_[j], b_[j])) {
+            if (Count* count = find(hash_(b_[j]), b_[j])) {
                 ++count->inB;
                 placeInB[static_cast<std::size_t>(count - counts.data())] = j;
             }
@@ -241,8 +236,7 @@ class Differ {
 
     const std::vector<T>& a_;
     const std::vector<T>& b_;
-    std::vector<std::uint64_t> hashA_;
-    std::vector<std::uint64_t> hashB_;
+    Hash hash_;
     std::vector<DiffPair> pairs_;
 };
 
@@ -252,7 +246,7 @@ class Differ {
 // hash(element) gives equal elements equal numbers.
 template <class T, class Hash>
 std::vector<DiffPair> DiffSequences(const std::vector<T>& a, const std::vector<T>& b, Hash hash) {
-    return diff_detail::Differ<T>(a, b, hash).Run();
+    return diff_detail::Differ<T, Hash>(a, b, hash).Run();
 }
 
 }  // namespace tessel
