@@ -560,6 +560,9 @@ class ListMerger {
                 return;  // deleted on one side, unchanged on the other
             }
             Add(*kept, *kept->items, match.ours);
+            if (base != nullptr) {
+                ++result_.conflicts;  // deleted on one side, changed on the other
+            }
             return;
         }
         const CategoryView* named = ours;

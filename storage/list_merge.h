@@ -12,7 +12,8 @@
 // The rules, per item and per category:
 //  - a change on one side only is taken; the same change on both sides once;
 //  - insertions at the same place on both sides are both kept, ours first;
-//  - deleted on one side and changed on the other: kept, changed;
+//  - deleted on one side and changed on the other: kept, changed (and a
+//    category so kept is counted);
 //  - a new state on one side and a new text or indent on the other: both;
 //  - changed on both sides in different ways (two texts, two states, two
 //    names): both versions, ours first, next to each other, and counted.
@@ -43,8 +44,9 @@ struct ListMerge {
     // For each category of list, the position in ours of the category it
     // continues (renamed or not), or -1 for one that ours did not have.
     std::vector<int> oursCategory;
-    // Items (and categories) kept in both versions because both sides
-    // changed them differently: the number for the one notice.
+    // Items and categories kept in both versions because both sides changed
+    // them differently, and categories kept because one side changed what
+    // the other deleted: the number for the one notice.
     int conflicts = 0;
     // False when list holds exactly what theirs holds (the same names,
     // texts, states and indents in the same order): nothing to write back.
