@@ -196,8 +196,31 @@ SideChanges ChangesOf(const ItemList& base, const std::vector<Line>& baseKeys,
     return changes;
 }
 
-// Both sides' new items at one place: those both added once, the others
-// ours first at each difference.
+// Two sequences put at one place by both sides, as one: what both hold
+// once (theirs' copy), the rest ours first at each difference. pairs are
+// what the two hold in common.
+template <class Ours, class Theirs>
+void Interleave(std::vector<DiffPair> pairs, std::size_t ourCount, std::size_t theirCount,
+                const Ours& takeOurs, const Theirs& takeTheirs) {
+    pairs.push_back({ourCount, theirCount});  // the end closes the last difference
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (const DiffPair& pair : pairs) {
+        for (; i < pair.a; ++i) {
+            takeOurs(i);
+        }
+        for (; j < pair.b; ++j) {
+            takeTheirs(j);
+        }
+        if (pair.a < ourCount) {
+            takeTheirs(pair.b);
+            i = pair.a + 1;
+            j = pair.b + 1;
+        }
+    }
+}
+
+// Both sides' new items at one place, compared line by line.
 void MergeInsertions(const ItemList& ours, const std::vector<std::size_t>& ourNew,
                      const ItemList& theirs, const std::vector<std::size_t>& theirNew,
                      ItemList& out) {
@@ -209,23 +232,10 @@ void MergeInsertions(const ItemList& ours, const std::vector<std::size_t>& ourNe
     for (std::size_t j : theirNew) {
         b.push_back(WholeLine(theirs[j]));
     }
-    std::vector<DiffPair> pairs = a.empty() || b.empty() ? std::vector<DiffPair>() : Diff(a, b);
-    pairs.push_back({a.size(), b.size()});
-    std::size_t i = 0;
-    std::size_t j = 0;
-    for (const DiffPair& pair : pairs) {
-        for (; i < pair.a; ++i) {
-            out.push_back(ours[ourNew[i]]);
-        }
-        for (; j < pair.b; ++j) {
-            out.push_back(theirs[theirNew[j]]);
-        }
-        if (pair.a < a.size()) {
-            out.push_back(theirs[theirNew[pair.b]]);
-            i = pair.a + 1;
-            j = pair.b + 1;
-        }
-    }
+    Interleave(
+        a.empty() || b.empty() ? std::vector<DiffPair>() : Diff(a, b), a.size(), b.size(),
+        [&](std::size_t i) { out.push_back(ours[ourNew[i]]); },
+        [&](std::size_t j) { out.push_back(theirs[theirNew[j]]); });
 }
 
 // Which side a field is taken from: the one that changed it, theirs when
@@ -513,25 +523,11 @@ class ListMerger {
     template <class Place>
     static void MergeIds(const std::vector<int>& ours, const std::vector<int>& theirs,
                          const Place& place) {
-        std::vector<DiffPair> pairs = ours.empty() || theirs.empty()
-                                          ? std::vector<DiffPair>()
-                                          : DiffSequences(ours, theirs, HashId);
-        pairs.push_back({ours.size(), theirs.size()});
-        std::size_t i = 0;
-        std::size_t j = 0;
-        for (const DiffPair& pair : pairs) {
-            for (; i < pair.a; ++i) {
-                place(ours[i]);
-            }
-            for (; j < pair.b; ++j) {
-                place(theirs[j]);
-            }
-            if (pair.a < ours.size()) {
-                place(ours[pair.a]);
-                i = pair.a + 1;
-                j = pair.b + 1;
-            }
-        }
+        Interleave(
+            ours.empty() || theirs.empty() ? std::vector<DiffPair>()
+                                           : DiffSequences(ours, theirs, HashId),
+            ours.size(), theirs.size(), [&](std::size_t i) { place(ours[i]); },
+            [&](std::size_t j) { place(theirs[j]); });
     }
 
     void Add(const CategoryView& view, ItemList items, int oursPosition) {
