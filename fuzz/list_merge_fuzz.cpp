@@ -1,7 +1,8 @@
 // The merge of two lists from their base: any three lists must merge
 // without a fault, and the merge must keep its promises:
 //  - every item of ours and of theirs that the other side did not delete is
-//    in the result, counted per text, so a dropped duplicate shows;
+//    in the result, counted per text, so a dropped duplicate shows (see
+//    CheckKeepsWhatWasNotDeleted for what "did not delete" can mean);
 //  - the result holds no name, text, state or indent that none of the
 //    three had;
 //  - merge(b, b, t) = t, merge(b, o, b) = o and merge(b, x, x) = x;
@@ -79,18 +80,18 @@ int CountOf(const std::map<std::string, int>& counts, const std::string& key) {
     return it == counts.end() ? 0 : it->second;
 }
 
+// The other side may have taken out every copy of a text that the base
+// held: one it took out may stand for one it put in elsewhere, and one put
+// in by both sides at one place is kept once. Every copy beyond the base's
+// is certain to stay, on each side, duplicates included.
 void CheckKeepsWhatWasNotDeleted(const ListStore& base, const ListStore& ours,
                                  const ListStore& theirs, const ListStore& merged) {
     const auto b = CountTexts(base);
-    const auto o = CountTexts(ours);
-    const auto t = CountTexts(theirs);
     const auto m = CountTexts(merged);
-    // Ours' copies of a text, less those of the base's that theirs deleted.
-    for (const auto& [key, count] : o) {
-        Check(CountOf(m, key) >= count - std::max(0, CountOf(b, key) - CountOf(t, key)));
-    }
-    for (const auto& [key, count] : t) {
-        Check(CountOf(m, key) >= count - std::max(0, CountOf(b, key) - CountOf(o, key)));
+    for (const ListStore* side : {&ours, &theirs}) {
+        for (const auto& [key, count] : CountTexts(*side)) {
+            Check(CountOf(m, key) >= count - CountOf(b, key));
+        }
     }
 }
 
