@@ -6,8 +6,9 @@
 // half of them still match. Items within a category are matched by a line
 // diff over their identity, which is the text (every separator is one
 // identity, whatever its length): a line whose marker or indent changed is
-// the same item, changed; a line replaced by one other line in the same
-// place is taken as that item with a new text.
+// the same item, changed; lines replaced in one place by as many lines, or
+// by lines that keep at least half of an old line's text at their front
+// and back, are those items with new texts.
 //
 // The rules, per item and per category:
 //  - a change on one side only is taken; the same change on both sides once;
