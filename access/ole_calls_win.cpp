@@ -1,27 +1,27 @@
 #include "access/ole_calls_win.h"
 
+#include "process/system_library_win.h"
+
 namespace tessel {
 namespace {
 
 template <class Call>
-bool Find(HMODULE library, const char* name, Call& call) {
-    call = reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+bool Find(SystemLibrary library, const char* name, Call& call) {
+    call = FindSystemCall<Call>(library, name);
     return call != nullptr;
 }
 
 // Answers the loaded calls, or nothing, once per process.
 OleCalls Load() {
-    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
-    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
     decltype(&::CoInitializeEx) coInitializeEx = nullptr;
     OleCalls calls;
-    if (ole32 == nullptr || oleaut32 == nullptr || oleacc == nullptr ||
-        !Find(ole32, "CoInitializeEx", coInitializeEx) ||
-        !Find(oleacc, "LresultFromObject", calls.lresultFromObject) ||
-        !Find(oleacc, "AccessibleObjectFromWindow", calls.accessibleObjectFromWindow) ||
-        !Find(oleacc, "CreateStdAccessibleObject", calls.createStdAccessibleObject) ||
-        !Find(oleaut32, "SysAllocStringLen", calls.sysAllocStringLen)) {
+    if (!Find(SystemLibrary::Ole32, "CoInitializeEx", coInitializeEx) ||
+        !Find(SystemLibrary::OleAcc, "LresultFromObject", calls.lresultFromObject) ||
+        !Find(SystemLibrary::OleAcc, "AccessibleObjectFromWindow",
+              calls.accessibleObjectFromWindow) ||
+        !Find(SystemLibrary::OleAcc, "CreateStdAccessibleObject",
+              calls.createStdAccessibleObject) ||
+        !Find(SystemLibrary::OleAut32, "SysAllocStringLen", calls.sysAllocStringLen)) {
         return OleCalls{};
     }
     // Kept for the process: the apartment must outlive every object handed

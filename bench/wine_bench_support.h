@@ -41,6 +41,18 @@ inline void Pump() {
     }
 }
 
+// Prints the median and the slowest of times (sorted here), marked when the
+// median reaches limitMs.
+inline void PrintFigures(int nameWidth, const char* name, std::vector<double> times, int limitMs) {
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    char over[32] = "";
+    if (median >= limitMs) {
+        std::snprintf(over, sizeof over, "   <-- over %d ms", limitMs);
+    }
+    std::printf("%-*s %8.2f ms %8.2f ms%s\n", nameWidth, name, median, times.back(), over);
+}
+
 // How a program times its actions.
 struct Timing {
     int runs;
@@ -65,13 +77,7 @@ inline void MeasureRuns(const Timing& timing, const char* name,
         timing.repaint();
         times.push_back(NowMs() - start);
     }
-    std::sort(times.begin(), times.end());
-    const double median = times[times.size() / 2];
-    char over[32] = "";
-    if (median >= timing.limitMs) {
-        std::snprintf(over, sizeof over, "   <-- over %d ms", timing.limitMs);
-    }
-    std::printf("%-*s %8.2f ms %8.2f ms%s\n", timing.nameWidth, name, median, times.back(), over);
+    PrintFigures(timing.nameWidth, name, std::move(times), timing.limitMs);
 }
 
 // The same for a setup and an action that do not need the run's number.

@@ -76,8 +76,37 @@ void ArmIdleSave() {
     }
 }
 
+namespace {
+
+// What came of an idle save: a failure is reported once, until a save
+// succeeds again.
+void NoteIdleSave(HWND window, bool saved) {
+    if (saved) {
+        idleSaveFailureReported = false;
+        TellChangedCopy(window);
+    } else if (!idleSaveFailureReported) {
+        idleSaveFailureReported = true;
+        ReportFailedSave(window);
+    }
+}
+
+}  // namespace
+
 void OnIdleSaveTimer(HWND window) {
     KillTimer(window, kIdleSaveTimer);
+    switch (ContinueListWrite()) {
+        case ListWriteOutcome::Working:
+            SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
+            return;
+        case ListWriteOutcome::Saved:
+            NoteIdleSave(window, true);
+            break;  // changes made meanwhile are written next
+        case ListWriteOutcome::Failed:
+            NoteIdleSave(window, false);
+            return;
+        case ListWriteOutcome::None:
+            break;
+    }
     if (ListChangesSaved()) {
         return;  // an unchanged list.txt is never rewritten
     }
@@ -86,12 +115,12 @@ void OnIdleSaveTimer(HWND window) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
         return;
     }
-    if (WriteListFile()) {
-        idleSaveFailureReported = false;
-        TellChangedCopy(window);
-    } else if (!idleSaveFailureReported) {
-        idleSaveFailureReported = true;
-        ReportFailedSave(window);
+    // Formatted a slice at a time and written by a worker, so that a key
+    // pressed meanwhile is not held.
+    if (StartListWriteInBackground()) {
+        SetTimer(window, kIdleSaveTimer, kIdleSaveWritePoll, nullptr);
+    } else {
+        NoteIdleSave(window, false);
     }
 }
 

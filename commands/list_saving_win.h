@@ -15,6 +15,9 @@ inline constexpr UINT_PTR kIdleSaveTimer = 104;
 inline constexpr UINT kIdleSaveDelay = 2000;
 // Looked at again this soon while an edit, a drag or a modal box is open.
 inline constexpr UINT kIdleSaveRetry = 500;
+// The idle save's next slice of formatting, or its next look whether the
+// worker is done: as soon as the timer allows.
+inline constexpr UINT kIdleSaveWritePoll = USER_TIMER_MINIMUM;
 
 // Writes list.txt. A failure is reported (ErrorId 303 with the file's path)
 // and answers false; a copy kept of another program's version is told once.
@@ -34,7 +37,8 @@ bool ListHasUnsavedChanges();
 // (Re)starts the idle save's wait: as each change to the list begins.
 void ArmIdleSave();
 // The idle save's timer: writes the list when it changed and nothing is
-// under way. A failure is reported once, until a save succeeds again.
+// under way, a slice of formatting per tick, then by a worker thread. A
+// failure is reported once, until a save succeeds again.
 void OnIdleSaveTimer(HWND window);
 
 // Shows another program's version of list.txt when nothing is unsaved and

@@ -23,6 +23,7 @@
 #include "process/data_files_win.h"
 #include "process/error_report_win.h"
 #include "process/program_title.h"
+#include "process/system_library_win.h"
 #include "process/window_dpi_win.h"
 #include "resources/resource_ids.h"
 #include "shell/command_ids.h"
@@ -120,22 +121,16 @@ LRESULT OnCreate(HWND window) {
 // A session end that a failed save refused: Windows shows the user why.
 // Called through GetProcAddress, as Windows before Vista lacks them.
 void SetShutdownBlockReason(HWND window, const wchar_t* reason) {
-    HMODULE user = GetModuleHandleA("user32.dll");
-    if (user == nullptr) {
-        return;
-    }
-    if (reason != nullptr) {
-        using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
-        if (auto create = reinterpret_cast<Create>(
-                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonCreate")))) {
-            create(window, reason);
-        }
-    } else {
-        using Destroy = BOOL(WINAPI*)(HWND);
-        if (auto destroy = reinterpret_cast<Destroy>(
-                reinterpret_cast<void*>(GetProcAddress(user, "ShutdownBlockReasonDestroy")))) {
-            destroy(window);
-        }
+    using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+    using Destroy = BOOL(WINAPI*)(HWND);
+    static const auto create =
+        FindSystemCall<Create>(SystemLibrary::User32, "ShutdownBlockReasonCreate");
+    static const auto destroy =
+        FindSystemCall<Destroy>(SystemLibrary::User32, "ShutdownBlockReasonDestroy");
+    if (reason != nullptr && create != nullptr) {
+        create(window, reason);
+    } else if (reason == nullptr && destroy != nullptr) {
+        destroy(window);
     }
 }
 

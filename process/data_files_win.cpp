@@ -1,7 +1,12 @@
 #include "process/data_files_win.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <memory>
+#include <new>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -207,13 +212,71 @@ bool KeepChangedListFile(const std::wstring& path) {
     return !changedCopy.empty();
 }
 
-// What the program now knows of list.txt: these bytes, just read or written.
+// What the program now knows of list.txt: a file of this stamp and
+// fingerprint holds the store as it was at changeCount.
+void RememberListFile(const FileStamp& stamp, std::uint64_t hash, std::uint64_t changeCount) {
+    knownList = KnownFile{stamp, hash};
+    lastSeenStamp = stamp;
+    savedChangeCount = changeCount;
+}
+
+// The same for these bytes, just read or written from AppStore.
 void RememberListFile(const std::wstring& path, std::string_view bytes) {
     FileStamp stamp;
     ReadFileStamp(path, stamp);
-    knownList = KnownFile{stamp, ContentHash(bytes)};
-    lastSeenStamp = stamp;
-    savedChangeCount = AppStore.changeCount;
+    RememberListFile(stamp, ContentHash(bytes), AppStore.changeCount);
+}
+
+// The idle save's write of list.txt. The interface thread formats the list
+// a slice at a time between its messages; a worker then fingerprints the
+// bytes and writes them. Made, joined and freed on the interface thread.
+struct BackgroundWrite {
+    ListFileFormatter formatter;
+    std::uint64_t changeCount = 0;  // of the list being formatted
+    std::wstring path;
+    std::string bytes;
+    // The worker's results, read once done is set.
+    bool saved = false;
+    DWORD error = 0;
+    FileStamp stamp;
+    std::uint64_t hash = 0;
+    std::atomic<bool> done{false};
+    std::thread worker;
+
+    BackgroundWrite() = default;
+    BackgroundWrite(const BackgroundWrite&) = delete;
+    BackgroundWrite& operator=(const BackgroundWrite&) = delete;
+    ~BackgroundWrite() {
+        if (worker.joinable()) {
+            worker.join();
+        }
+    }
+};
+std::unique_ptr<BackgroundWrite> backgroundWrite;
+
+// How long one slice of formatting may hold the interface thread, and how
+// many lines are made between looks at the clock.
+constexpr auto kFormatSlice = std::chrono::microseconds(1000);
+constexpr std::size_t kLinesBetweenLooks = 2048;
+
+void RunBackgroundWrite(BackgroundWrite& job) noexcept {
+    job.hash = ContentHash(job.bytes);
+    job.saved = ReplaceFileContent(job.path, job.bytes);
+    if (job.saved) {
+        // Taken at once, so that the watch knows this write for ours.
+        ReadFileStamp(job.path, job.stamp);
+    } else {
+        job.error = GetLastError();
+    }
+    job.done.store(true, std::memory_order_release);
+}
+
+// Before list.txt is written over: the copies due of the file on disk.
+// false when one is due and cannot be made.
+bool KeepListFileBeforeWrite(const std::wstring& path) {
+    // The unread copy, when one is due, already keeps what is on disk.
+    const bool keptUnread = !listFileLoadedWhole;
+    return KeepUnreadListFile(path) && (keptUnread || KeepChangedListFile(path));
 }
 
 }  // namespace
@@ -360,11 +423,11 @@ int ReadListFile(HDC measureDc) {
 }
 
 int WriteListFile() {
+    // One writer at a time; what the background write saved counts.
+    TakeListWriteOutcome(true);
     try {
         const std::wstring path = DataPath(kListFileName);
-        // The unread copy, when one is due, already keeps what is on disk.
-        const bool keptUnread = !listFileLoadedWhole;
-        if (!KeepUnreadListFile(path) || (!keptUnread && !KeepChangedListFile(path))) {
+        if (!KeepListFileBeforeWrite(path)) {
             return 0;
         }
         const std::string bytes = FormatListFile(AppStore);
@@ -378,6 +441,90 @@ int WriteListFile() {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return 0;
     }
+}
+
+bool StartListWriteInBackground() {
+    TakeListWriteOutcome(true);
+    try {
+        auto write = std::make_unique<BackgroundWrite>();
+        write->changeCount = AppStore.changeCount;
+        write->path = DataPath(kListFileName);
+        backgroundWrite = std::move(write);
+        return true;
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return false;
+    }
+}
+
+bool ListWriteUnderWay() {
+    return backgroundWrite != nullptr;
+}
+
+ListWriteOutcome ContinueListWrite() {
+    if (backgroundWrite == nullptr) {
+        return ListWriteOutcome::None;
+    }
+    BackgroundWrite& write = *backgroundWrite;
+    if (write.worker.joinable()) {
+        const ListWriteOutcome outcome = TakeListWriteOutcome(false);
+        return outcome == ListWriteOutcome::None ? ListWriteOutcome::Working : outcome;
+    }
+    if (write.changeCount != AppStore.changeCount) {
+        backgroundWrite.reset();  // the list changed under the slices: a later save starts anew
+        return ListWriteOutcome::None;
+    }
+    try {
+        const auto start = std::chrono::steady_clock::now();
+        while (!write.formatter.Step(AppStore, kLinesBetweenLooks)) {
+            if (std::chrono::steady_clock::now() - start >= kFormatSlice) {
+                return ListWriteOutcome::Working;
+            }
+        }
+        // Checked now rather than at the start, so that a save abandoned for a
+        // change keeps no copy twice.
+        if (!KeepListFileBeforeWrite(write.path)) {
+            const DWORD error = GetLastError();
+            backgroundWrite.reset();
+            SetLastError(error);
+            return ListWriteOutcome::Failed;
+        }
+        write.bytes = std::move(write.formatter.Bytes());
+        BackgroundWrite* job = &write;
+        write.worker = std::thread([job] { RunBackgroundWrite(*job); });
+        return ListWriteOutcome::Working;
+    } catch (...) {
+        // No memory for the bytes, or no thread to write them.
+        backgroundWrite.reset();
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return ListWriteOutcome::Failed;
+    }
+}
+
+ListWriteOutcome TakeListWriteOutcome(bool wait) {
+    if (backgroundWrite == nullptr) {
+        return ListWriteOutcome::None;
+    }
+    if (!backgroundWrite->worker.joinable()) {
+        if (!wait) {
+            return ListWriteOutcome::None;
+        }
+        backgroundWrite.reset();  // still formatting: nothing was written
+        return ListWriteOutcome::None;
+    }
+    if (!wait && !backgroundWrite->done.load(std::memory_order_acquire)) {
+        return ListWriteOutcome::None;
+    }
+    backgroundWrite->worker.join();
+    std::unique_ptr<BackgroundWrite> write = std::move(backgroundWrite);
+    if (write->saved) {
+        RememberListFile(write->stamp, write->hash, write->changeCount);
+        return ListWriteOutcome::Saved;
+    }
+    const DWORD error = write->error;
+    write.reset();  // freed first, so that the error code is the write's
+    SetLastError(error);
+    return ListWriteOutcome::Failed;
 }
 
 std::wstring ListFilePath() {
@@ -405,6 +552,9 @@ std::vector<std::wstring> TakeReadNotices() {
 }
 
 OutsideListChange TakeUpChangedListFile(HDC measureDc) {
+    if (ListWriteUnderWay()) {
+        return OutsideListChange::None;  // the stamp is ours once the write is taken
+    }
     try {
         const std::wstring path = DataPath(kListFileName);
         FileStamp stamp;

@@ -49,7 +49,36 @@ int ReadListFile(HDC measureDc);
 // "list.txt.changed-YYYYMMDD-HHMMSS" (TakeChangedListCopy names it); when
 // that copy cannot be made, nothing is written and the answer is 0. On a
 // failure the system's error code tells why.
+// A write started in the background (StartListWriteInBackground) is
+// waited for first, so that there is one writer at a time.
 int WriteListFile();
+
+// The idle save's write, which holds the interface thread for about a
+// millisecond at a time: the list is formatted a slice per call of
+// ContinueListWrite, between the messages, and a worker thread then
+// fingerprints and writes the bytes. The rules of WriteListFile hold (the
+// copies of an unread or changed file are kept first). One write at a time:
+// WriteListFile waits for a write under way, and a change to the list while
+// it is formatted drops it, since a later save writes the change too.
+//
+// Begins such a write; false (with the error code) when out of memory.
+bool StartListWriteInBackground();
+// Whether a write begun in the background has not been taken yet; the
+// watch on list.txt looks at nothing meanwhile.
+bool ListWriteUnderWay();
+enum class ListWriteOutcome {
+    None,     // nothing under way (any more)
+    Working,  // call again later
+    Saved,    // list.txt holds the list as it was when the write began
+    Failed,   // the old file stayed whole; the system's error code says why
+};
+// Formats the next slice, hands the bytes to the worker, or takes its
+// result once it is done.
+ListWriteOutcome ContinueListWrite();
+// Takes the result of the worker once it is done (waiting for it when wait
+// is true); None while there is none or it still runs. A write still being
+// formatted is dropped when wait is true.
+ListWriteOutcome TakeListWriteOutcome(bool wait);
 
 // The path of list.txt (UTF-16), for reports.
 std::wstring ListFilePath();

@@ -1,23 +1,10 @@
 #include "process/window_dpi_win.h"
 
-#include <cwchar>
-#include <iterator>
-
 #include "process/dpi_scale.h"
+#include "process/system_library_win.h"
 
 namespace tessel {
 namespace {
-
-// A call of a system library, looked up once; null where the system lacks it.
-template <typename Call>
-Call SystemCall(const wchar_t* library, const char* name) {
-    HMODULE module = GetModuleHandleW(library);
-    if (module == nullptr) {
-        return nullptr;
-    }
-    // Through void*: a FARPROC is converted to the call's real type.
-    return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 using GetDpiForWindowCall = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
@@ -25,33 +12,11 @@ using GetSystemMetricsForDpiCall = int(WINAPI*)(int, UINT);
 using GetDpiForMonitorCall = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int kEffectiveDpi = 0;
 
-// shcore (Windows 8.1 on) from the system folder by its full path, loaded
-// once; null where it does not exist.
-GetDpiForMonitorCall DpiForMonitorCall() {
-    static GetDpiForMonitorCall call = nullptr;
-    static bool tried = false;
-    if (tried) {
-        return call;
-    }
-    tried = true;
-    wchar_t path[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    constexpr wchar_t kLibrary[] = L"\\shcore.dll";
-    if (length == 0 || length + std::size(kLibrary) > MAX_PATH) {
-        return nullptr;
-    }
-    std::wmemcpy(path + length, kLibrary, std::size(kLibrary));
-    if (HMODULE shcore = LoadLibraryW(path)) {
-        call = reinterpret_cast<GetDpiForMonitorCall>(
-            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
-    }
-    return call;
-}
-
 int MonitorDpi(HMONITOR monitor) {
     UINT x = 0;
     UINT y = 0;
-    const GetDpiForMonitorCall call = DpiForMonitorCall();
+    static const auto call =
+        FindSystemCall<GetDpiForMonitorCall>(SystemLibrary::Shcore, "GetDpiForMonitor");
     if (call != nullptr && SUCCEEDED(call(monitor, kEffectiveDpi, &x, &y)) && x > 0) {
         return static_cast<int>(x);
     }
@@ -87,7 +52,8 @@ int SystemDpi() {
 }
 
 int WindowDpi(HWND window) {
-    static const auto call = SystemCall<GetDpiForWindowCall>(L"user32.dll", "GetDpiForWindow");
+    static const auto call =
+        FindSystemCall<GetDpiForWindowCall>(SystemLibrary::User32, "GetDpiForWindow");
     if (call != nullptr && window != nullptr) {
         const UINT dpi = call(window);
         if (dpi > 0) {
@@ -114,7 +80,7 @@ int PrimaryMonitorDpi() {
 
 int SystemMetricAtBaseDpi(int index) {
     static const auto call =
-        SystemCall<GetSystemMetricsForDpiCall>(L"user32.dll", "GetSystemMetricsForDpi");
+        FindSystemCall<GetSystemMetricsForDpiCall>(SystemLibrary::User32, "GetSystemMetricsForDpi");
     return call != nullptr ? call(index, kBaseDpi) : GetSystemMetrics(index);
 }
 

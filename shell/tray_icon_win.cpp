@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <iterator>
 #include <string>
 
 #include "drawing/gdi_handles_win.h"
 #include "drawing/program_icon_win.h"
 #include "process/app_state_win.h"
+#include "process/system_library_win.h"
 #include "process/wide_text_win.h"
 #include "process/window_dpi_win.h"
 #include "shell/command_ids.h"
@@ -55,19 +55,7 @@ NotifyIconCall ShellNotifyIcon(bool load) {
         return call;
     }
     tried = true;
-    // From the system folder by its full path, never from a folder searched.
-    wchar_t path[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
-    constexpr wchar_t kLibrary[] = L"\\shell32.dll";
-    if (length == 0 || length + std::size(kLibrary) > MAX_PATH) {
-        return nullptr;
-    }
-    std::wmemcpy(path + length, kLibrary, std::size(kLibrary));
-    if (HMODULE shell = LoadLibraryW(path)) {
-        // Through void*: a FARPROC is converted to the call's real type.
-        call = reinterpret_cast<NotifyIconCall>(
-            reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconW")));
-    }
+    call = FindSystemCall<NotifyIconCall>(SystemLibrary::Shell32, "Shell_NotifyIconW");
     return call;
 }
 

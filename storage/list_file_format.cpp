@@ -169,34 +169,78 @@ int ParseListFile(std::string_view bytes, ListStore& store, int separatorLength,
     return result;
 }
 
-std::string FormatListFile(const ListStore& store) {
-    // Sized first, so that a list of megabytes is assembled in one block.
+namespace {
+
+std::size_t ItemLineBytes(const Item& item) {
+    return static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)) + 2 +
+           item.text.size() + kLineEnd.size();
+}
+
+void AppendItemLine(std::string& out, const Item& item) {
+    out.append(static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)), '\t');
+    out += StateMarker(item.state);
+    out += item.text;
+    out += kLineEnd;
+}
+
+}  // namespace
+
+bool ListFileFormatter::Step(const ListStore& store, std::size_t maxLines) {
     const int categoryCount = store.CountCategories();
     CategoryInfo info;
-    std::size_t total = 0;
-    for (int i = 0; i < categoryCount && store.GetCategory(i, info); ++i) {
-        total += (i > 0 ? kLineEnd.size() : 0) + info.name.size() + kLineEnd.size();
-        for (const Item& item : *info.items) {
-            total += static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)) + 2 +
-                     item.text.size() + kLineEnd.size();
+    std::size_t lines = 0;
+    while (pass_ != Pass::Done && lines < maxLines) {
+        if (category_ >= categoryCount || store.GetCategory(category_, info) == 0) {
+            // Sized first, so that a list of megabytes is assembled in one block.
+            if (pass_ == Pass::Sizing) {
+                out_.reserve(total_);
+                pass_ = Pass::Writing;
+                category_ = 0;
+                item_ = kCategoryLine;
+                continue;
+            }
+            pass_ = Pass::Done;
+            break;
+        }
+        if (item_ == kCategoryLine) {
+            // Every category line but the first follows an empty line.
+            const bool gap = category_ > 0;
+            if (pass_ == Pass::Sizing) {
+                total_ += (gap ? kLineEnd.size() : 0) + info.name.size() + kLineEnd.size();
+            } else {
+                if (gap) {
+                    out_ += kLineEnd;
+                }
+                out_ += info.name;
+                out_ += kLineEnd;
+            }
+            item_ = 0;
+            ++lines;
+            continue;
+        }
+        const ItemList& items = *info.items;
+        const std::size_t first = item_;
+        const std::size_t end = std::min(items.size() - first, maxLines - lines) + first;
+        for (; item_ < end; ++item_) {
+            if (pass_ == Pass::Sizing) {
+                total_ += ItemLineBytes(items[item_]);
+            } else {
+                AppendItemLine(out_, items[item_]);
+            }
+        }
+        lines += end - first;
+        if (item_ >= items.size()) {
+            ++category_;
+            item_ = kCategoryLine;
         }
     }
-    std::string out;
-    out.reserve(total);
-    for (int i = 0; i < categoryCount && store.GetCategory(i, info); ++i) {
-        if (i > 0) {
-            out += kLineEnd;
-        }
-        out += info.name;
-        out += kLineEnd;
-        for (const Item& item : *info.items) {
-            out.append(static_cast<std::size_t>(std::clamp<int>(item.indent, 0, kMaxIndent)), '\t');
-            out += StateMarker(item.state);
-            out += item.text;
-            out += kLineEnd;
-        }
-    }
-    return out;
+    return pass_ == Pass::Done;
+}
+
+std::string FormatListFile(const ListStore& store) {
+    ListFileFormatter formatter;
+    formatter.Step(store, static_cast<std::size_t>(-1));
+    return std::move(formatter.Bytes());
 }
 
 }  // namespace tessel

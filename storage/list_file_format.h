@@ -50,6 +50,28 @@ Item ItemFromLine(std::string_view body, ItemState state, int tabs,
 // The whole file for the store, byte for byte.
 std::string FormatListFile(const ListStore& store);
 
+// The same bytes made a few lines at a time, so that a long list can be
+// formatted between the messages of the interface thread. The store must
+// not change between two steps: a caller that sees a change starts anew.
+class ListFileFormatter {
+  public:
+    // Goes on by at most maxLines lines (sizing the file first counts its
+    // lines too); true once Bytes() holds the whole file.
+    bool Step(const ListStore& store, std::size_t maxLines);
+    std::string& Bytes() { return out_; }
+
+  private:
+    enum class Pass { Sizing, Writing, Done };
+    // Where a category stands before its own line is made.
+    static constexpr std::size_t kCategoryLine = static_cast<std::size_t>(-1);
+
+    Pass pass_ = Pass::Sizing;
+    int category_ = 0;
+    std::size_t item_ = kCategoryLine;  // the category's next item
+    std::size_t total_ = 0;
+    std::string out_;
+};
+
 // A separator's text: separatorLength dashes, at most kMaxTextBytes; none
 // for 0 or below.
 std::string SeparatorText(int separatorLength);

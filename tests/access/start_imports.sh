@@ -5,7 +5,7 @@
 #   start_imports.sh OBJDUMP TesselList.exe
 set -euo pipefail
 imports=$("$1" -p "$2" | sed -n 's/^[[:space:]]*DLL Name: //p')
-grep -qix 'user32.dll' <<<"$imports" || { echo "no import table read from $2"; exit 1; }
+grep -qix 'kernel32.dll' <<<"$imports" || { echo "no import table read from $2"; exit 1; }
 if com=$(grep -iE '^(oleacc|ole32|oleaut32|combase|rpcrt4)\.dll$' <<<"$imports"); then
   echo "TesselList.exe imports $(tr "\n" " " <<<"$com")at start"
   exit 1

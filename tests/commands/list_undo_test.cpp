@@ -17,6 +17,7 @@
 #include "commands/list_saving_win.h"
 #include "listpane/item_editor_win.h"
 #include "listpane/list_pane_win.h"
+#include "process/data_files_win.h"
 #include "shell/command_ids.h"
 #include "storage/file_handle_win.h"
 #include "storage/list_file_format.h"
@@ -246,19 +247,62 @@ TEST_F(ListUndo, TheIdleSaveWritesChangesOnlyAndReportsAFailureOnce) {
     waitForTimers(2600);
     EXPECT_EQ(Saved(), "A\r\n□a1\r\n■a2\r\n○a3\r\n\r\nB\r\n■b1\r\n◇b2\r\n\r\nC\r\n□c1\r\n");
 
+    // The timer hands the write to a worker and looks for its end.
+    const auto idleSave = [this] {
+        SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
+        for (const DWORD start = GetTickCount();
+             ListWriteUnderWay() && GetTickCount() - start < 3000;) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            PumpMessages();
+        }
+        EXPECT_FALSE(ListWriteUnderWay());
+    };
     MessageBoxWatcher boxes;
     ASSERT_TRUE(CreateDirectoryW(DataFile("list.txt.tmp").c_str(), nullptr));
     for (int attempt = 0; attempt < 3; ++attempt) {
         Command(kCmdToggleCheck);
-        SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
-        PumpMessages();
+        idleSave();
     }
     EXPECT_EQ(boxes.Seen().size(), 1u);
     ASSERT_TRUE(RemoveDirectoryW(DataFile("list.txt.tmp").c_str()));
     Command(kCmdToggleCheck);
-    SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
+    idleSave();
     EXPECT_EQ(Saved(), "A\r\n□a1\r\n■a2\r\n○a3\r\n\r\nB\r\n■b1\r\n◇b2\r\n\r\nC\r\n□c1\r\n");
     EXPECT_EQ(boxes.Seen().size(), 1u);
+}
+
+// A save or a close while the idle save writes in the background waits for
+// it and writes the list as it is now; the watch takes neither write for
+// another program's.
+TEST_F(ListUndo, SavesWaitForTheIdleSaveUnderWayAndTheWatchKnowsItsWrite) {
+    MessageBoxWatcher boxes;
+    Command(kCmdToggleCheck);
+    SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);  // hands the write to a worker
+    Command(kCmdToggleCheck);
+    Command(kCmdSaveList);
+    EXPECT_FALSE(ListWriteUnderWay());
+    EXPECT_EQ(Saved(), kList);  // the check and its undoing, the later write last
+
+    Command(kCmdToggleCheck);
+    SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
+    SendMessageA(frame_, WM_TIMER, kListWatchTimer, 0);  // nothing to take up meanwhile
+    Command(kCmdToggleCheck);
+    SendMessageA(frame_, WM_CLOSE, 0, 0);
+    frame_ = nullptr;
+    EXPECT_EQ(Saved(), kList);
+    EXPECT_TRUE(boxes.Seen().empty());
+    std::vector<std::wstring> copies;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(DataFile("*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.rfind(L"list.txt", 0) == 0 && name != L"list.txt") {
+            copies.push_back(name);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    EXPECT_TRUE(copies.empty()) << "a copy was kept of our own write";
 }
 
 }  // namespace

@@ -356,5 +356,32 @@ TEST(ListFileWriteTest, RoundTripOfAConformingList) {
     EXPECT_EQ(FormatListFile(loaded->store), written);
 }
 
+// Formatted a few lines at a time, between messages, the file is the same
+// to the byte: empty lists and categories, a step inside a category and one
+// that ends on its last item.
+TEST(ListFileWriteTest, FormattedInStepsAsInOne) {
+    const std::string lists[] = {
+        "",
+        "A\r\n",
+        "A\r\n\r\nB\r\n" + kBox + "b1\r\n\t" + kBlackCircle + "b2\r\n\r\nC\r\n\r\nD\r\n" + kBox +
+            "---\r\n" + kDiamond + "d2\r\n" + kBox + "d3\r\n",
+    };
+    for (const std::string& file : lists) {
+        const auto loaded = Load(file);
+        const std::string whole = FormatListFile(loaded->store);
+        for (const std::size_t lines : {1u, 2u, 3u, 7u}) {
+            ListFileFormatter formatter;
+            int steps = 0;
+            while (!formatter.Step(loaded->store, lines) && steps < 100) {
+                ++steps;
+            }
+            EXPECT_EQ(formatter.Bytes(), whole) << "steps of " << lines << " lines";
+            if (lines == 1) {
+                EXPECT_GE(steps, 2 * loaded->store.CountCategories());
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tessel
