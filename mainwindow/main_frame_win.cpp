@@ -109,7 +109,10 @@ LRESULT OnCreate(HWND window) {
     }
     ShowCurrentCategoryTitle();
     AppHistory.Clear();
-    AppHistory.SetChangeListener(ArmIdleSave);
+    AppHistory.SetChangeListener([] {
+        KeepListVersionRead();  // before this side first writes over it
+        ArmIdleSave();
+    });
     AppStore.history = &AppHistory;
     SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
     EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
