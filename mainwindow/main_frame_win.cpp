@@ -11,6 +11,7 @@
 #include "categorybar/category_rename_win.h"
 #include "categorybar/offscreen_win.h"
 #include "commands/command_dispatch_win.h"
+#include "commands/list_conflict_copies_win.h"
 #include "commands/list_saving_win.h"
 #include "commands/list_undo_win.h"
 #include "commands/popup_menu_win.h"
@@ -215,6 +216,7 @@ LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
     if (LOWORD(wParam) != WA_INACTIVE && !shutDown) {
         TakeUpOutsideListChanges(window);
+        OfferListConflictCopies(window);
     }
     return result;
 }
@@ -416,6 +418,7 @@ LRESULT OnTimer(HWND window, WPARAM id) {
         case kListWatchTimer:
             if (!shutDown) {
                 TakeUpOutsideListChanges(window);
+                OfferListConflictCopies(window);
             }
             break;
         case kIdleSaveTimer:

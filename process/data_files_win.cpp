@@ -76,8 +76,10 @@ std::wstring DataPath(const wchar_t* name) {
 }
 
 // "<file>.<kind>-YYYYMMDD-HHMMSS" beside the file, "-2", "-3"... added
-// when that name is taken; the name made, or empty when no copy could be.
-std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
+// when that name is taken; the name made, or empty when none could be.
+// place(name) makes the file of that name, failing when it exists.
+template <class Place>
+std::wstring PlaceUnderUnusedBackupName(const std::wstring& path, const char* kind, Place place) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     char stamp[48];
@@ -91,7 +93,7 @@ std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) 
     const std::wstring base = path + std::wstring(stamp, stamp + length);
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::wstring backup = attempt == 1 ? base : base + L"-" + std::to_wstring(attempt);
-        if (CopyFileW(path.c_str(), backup.c_str(), TRUE)) {
+        if (place(backup)) {
             return backup;
         }
         const DWORD error = GetLastError();
@@ -100,6 +102,12 @@ std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) 
         }
     }
     return std::wstring();
+}
+
+std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
+    return PlaceUnderUnusedBackupName(path, kind, [&path](const std::wstring& backup) {
+        return CopyFileW(path.c_str(), backup.c_str(), TRUE) != 0;
+    });
 }
 
 // Before a write replaces a list that was not read whole: keeps a copy of
@@ -342,6 +350,8 @@ bool MergeEmpties(const ListMerge& merge) {
     return false;
 }
 
+void ApplyMergeToStore(ListMerge& merge);
+
 enum class MergeStep {
     Merged,      // AppStore holds the merge; unsaved when it differs from the file
     WouldEmpty,  // not merged: it would empty a category or the list
@@ -374,6 +384,21 @@ MergeStep MergeDiskVersion(const std::wstring& path, std::string& bytes, const F
         changedCopy = CopyToUnusedBackupName(path, "changed");
         mergeConflicts += merge.conflicts;
     }
+    ApplyMergeToStore(merge);
+
+    // The file holds theirs, the version now read.
+    knownList = KnownFile{stamp, ContentHash(bytes)};
+    lastSeenStamp = stamp;
+    savedChangeCount = merge.differsFromTheirs ? AppStore.changeCount - 1 : AppStore.changeCount;
+    listFileLoadedWhole = true;
+    listReadFailed = false;
+    listVersions.SetRead(std::move(bytes));
+    return MergeStep::Merged;
+}
+
+// AppStore brought to the merge in place, one undo step; the current
+// category follows its category.
+void ApplyMergeToStore(ListMerge& merge) {
     const int current = AppStore.currentCategory;
     const std::vector<int> moved = ApplyListInPlace(AppStore, merge.list, merge.oursCategory);
     AppStore.categoryCount = AppStore.CountCategories();
@@ -388,15 +413,6 @@ MergeStep MergeDiskVersion(const std::wstring& path, std::string& bytes, const F
     AppStore.currentItems = AppStore.FindCategoryItems(next);
     AppStore.itemCount = std::max(CountItems(AppStore.currentItems), 0);
     AppStore.focusIndex = std::min(AppStore.focusIndex, AppStore.itemCount - 1);
-
-    // The file holds theirs, the version now read.
-    knownList = KnownFile{stamp, ContentHash(bytes)};
-    lastSeenStamp = stamp;
-    savedChangeCount = merge.differsFromTheirs ? AppStore.changeCount - 1 : AppStore.changeCount;
-    listFileLoadedWhole = true;
-    listReadFailed = false;
-    listVersions.SetRead(std::move(bytes));
-    return MergeStep::Merged;
 }
 
 enum class BeforeWrite { Write, Written, Refused };
@@ -707,6 +723,53 @@ bool ListChangesSaved() {
 
 std::wstring TakeChangedListCopy() {
     return std::exchange(changedCopy, std::wstring());
+}
+
+std::vector<std::wstring> FindListConflictCopies() {
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW data{};
+    HANDLE search = FindFirstFileW(DataPath(L"*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) {
+        return found;
+    }
+    do {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsListConflictCopyName(data.cFileName)) {
+            found.push_back(DataPath(data.cFileName));
+        }
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+    return found;
+}
+
+ConflictCopyMerge MergeListConflictCopy(const std::wstring& path) {
+    if (ListWriteUnderWay() || listReadFailed) {
+        return ConflictCopyMerge::NotRead;  // later
+    }
+    try {
+        std::string bytes;
+        if (ReadWholeFile(path, bytes) != FileReadResult::Read) {
+            return ConflictCopyMerge::NotRead;
+        }
+        ListStore copy;
+        const ListRead read = ParseListBytes(bytes, copy, listMeasureDc);
+        if (read.utf16 || read.result != 1) {
+            return ConflictCopyMerge::NotRead;
+        }
+        ListMerge merge = UnionLists(AppStore, copy);
+        ApplyMergeToStore(merge);
+        const std::wstring listPath = DataPath(kListFileName);
+        const std::wstring merged =
+            PlaceUnderUnusedBackupName(listPath, "merged", [&path](const std::wstring& name) {
+                return MoveFileExW(path.c_str(), name.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+            });
+        if (!ListChangesSaved()) {
+            WriteListFile();  // a failure is the idle save's to report
+        }
+        return merged.empty() ? ConflictCopyMerge::NotRenamed : ConflictCopyMerge::Merged;
+    } catch (...) {
+        return ConflictCopyMerge::NotRead;
+    }
 }
 
 int TakeMergeConflicts() {

@@ -93,6 +93,18 @@ std::wstring TakeChangedListCopy();
 // The items (and categories) the merges since last asked kept in both
 // versions, because both sides changed them differently; taken once.
 int TakeMergeConflicts();
+// The files in the data folder that sync tools made as conflict copies of
+// list.txt (IsListConflictCopyName), by their paths.
+std::vector<std::wstring> FindListConflictCopies();
+enum class ConflictCopyMerge {
+    Merged,      // in AppStore (written), the copy renamed list.txt.merged-...
+    NotRenamed,  // in AppStore, but the copy could not be renamed
+    NotRead,     // it could not be read (yet): nothing changed
+};
+// Merges a conflict copy into AppStore, one undo step: every line of either
+// version (there is no known base), then writes the list and renames the
+// copy to "list.txt.merged-YYYYMMDD-HHMMSS".
+ConflictCopyMerge MergeListConflictCopy(const std::wstring& path);
 // As the list first changes after a read: keeps the version read, which
 // another PC may start from, before this side writes over it. The memory
 // at start-up stays as it is.

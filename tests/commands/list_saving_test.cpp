@@ -306,6 +306,38 @@ TEST_F(ListSaving, AnEmptiedListIsTakenUpAfterANotice) {
     EXPECT_EQ(FormatListFile(AppStore), kList);
 }
 
+// A sync tool's conflict copy is offered once, while the window shows:
+// Yes merges every line of both and renames the copy; No leaves it.
+TEST_F(ListSaving, ConflictCopiesAreOfferedOnceAndMergedOnYes) {
+    MessageBoxWatcher boxes;
+    ShowWindow(frame_, SW_HIDE);
+    WriteFileBytes(DataFile("list.sync-conflict-20261210-120000-ABCDEFG.txt"),
+                   "A\r\n□a1\r\n□a9\r\n\r\nB\r\n□b1\r\n");
+    WatchTick();
+    EXPECT_TRUE(boxes.Seen().empty());  // waits while hidden in the tray
+    ShowWindow(frame_, SW_SHOWNOACTIVATE);
+    boxes.AnswerQuestions(IDYES);
+    WatchTick();
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_NE(boxes.Seen()[0].text.find("list.sync-conflict-20261210-120000-ABCDEFG.txt"),
+              std::string::npos);
+    const std::string merged = "A\r\n□a1\r\n□a2\r\n□a9\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    EXPECT_EQ(FormatListFile(AppStore), merged);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), merged);
+    EXPECT_TRUE(FilesStartingWith("list.sync-conflict").empty());
+    EXPECT_EQ(FilesStartingWith("list.txt.merged-").size(), 1u);
+    Command(kCmdUndo);
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+
+    boxes.AnswerQuestions(IDNO);
+    WriteFileBytes(DataFile("list (1).txt"), "C\r\n□c\r\n");
+    WatchTick();
+    WatchTick();
+    EXPECT_EQ(boxes.Seen().size(), 2u);  // asked once
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+    EXPECT_EQ(FilesStartingWith("list (1)").size(), 1u);
+}
+
 }  // namespace
 }  // namespace tessel::test
 
