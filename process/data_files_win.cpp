@@ -70,6 +70,12 @@ int mergeConflicts = 0;
 ListVersions listVersions;
 // The font the category names are measured with, as ReadListFile was given it.
 HDC listMeasureDc = nullptr;
+// The folder watch named list.txt since the watch last read it: it is read
+// and compared even when its size and time stayed.
+bool listNamed = false;
+// This program wrote list.txt and the folder watch has not named it since:
+// the first naming of a file of that stamp is that write's, read for nothing.
+bool ownWriteUnnamed = false;
 
 std::wstring DataPath(const wchar_t* name) {
     return DataDirectory + L"\\" + name;
@@ -253,6 +259,7 @@ void RememberListFile(const std::wstring& path, std::string_view bytes) {
 
 // A write of these bytes is a version another PC may start from.
 void NoteListWrite(std::string_view bytes) {
+    ownWriteUnnamed = true;
     try {
         listVersions.NoteWrite(bytes, NowSeconds());
     } catch (...) {
@@ -547,6 +554,8 @@ int ReadListFile(HDC measureDc) {
     lastSeenStamp = FileStamp();
     listVersions.Clear();
     listMeasureDc = measureDc;
+    listNamed = false;
+    ownWriteUnnamed = false;
     try {
         const std::wstring path = DataPath(kListFileName);
         std::string bytes;
@@ -772,6 +781,10 @@ ConflictCopyMerge MergeListConflictCopy(const std::wstring& path) {
     }
 }
 
+void NoteListFileNamed() {
+    listNamed = true;
+}
+
 int TakeMergeConflicts() {
     return std::exchange(mergeConflicts, 0);
 }
@@ -814,9 +827,19 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc, bool emptyingTold) {
     try {
         const std::wstring path = DataPath(kListFileName);
         FileStamp stamp;
-        if (!ReadFileStamp(path, stamp) || stamp == lastSeenStamp) {
+        if (!ReadFileStamp(path, stamp)) {
             return OutsideListChange::None;
         }
+        if (stamp == lastSeenStamp) {
+            // Named by the folder watch: read and compared all the same,
+            // unless it is this program's own write.
+            const bool own = stamp == knownList.stamp && ownWriteUnnamed;
+            ownWriteUnnamed = ownWriteUnnamed && !listNamed;
+            if (!std::exchange(listNamed, false) || own) {
+                return OutsideListChange::None;
+            }
+        }
+        listNamed = false;
         if (!stamp.exists) {
             // Gone: nothing to show, and the next save writes it again.
             lastSeenStamp = stamp;

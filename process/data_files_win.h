@@ -105,6 +105,9 @@ enum class ConflictCopyMerge {
 // version (there is no known base), then writes the list and renames the
 // copy to "list.txt.merged-YYYYMMDD-HHMMSS".
 ConflictCopyMerge MergeListConflictCopy(const std::wstring& path);
+// The folder watch named list.txt: the next look reads and compares it even
+// when its size and time stayed (but not this program's own write).
+void NoteListFileNamed();
 // As the list first changes after a read: keeps the version read, which
 // another PC may start from, before this side writes over it. The memory
 // at start-up stays as it is.

@@ -15,6 +15,7 @@
 #include "commands/list_saving_win.h"
 #include "listpane/item_editor_win.h"
 #include "process/data_files_win.h"
+#include "process/list_folder_watch_win.h"
 #include "process/wide_text_win.h"
 #include "shell/command_ids.h"
 #include "storage/file_handle_win.h"
@@ -336,6 +337,43 @@ TEST_F(ListSaving, ConflictCopiesAreOfferedOnceAndMergedOnYes) {
     EXPECT_EQ(boxes.Seen().size(), 2u);  // asked once
     EXPECT_EQ(FormatListFile(AppStore), kList);
     EXPECT_EQ(FilesStartingWith("list (1)").size(), 1u);
+}
+
+// A box ticked on another PC keeps the file's size, and its time may come
+// back the same (FAT keeps two seconds): the folder watch names the file, so
+// it is read and compared all the same; this program's own write is not.
+TEST_F(ListSaving, TheFolderWatchNoticesASameSizeChange) {
+    ASSERT_TRUE(StartListFolderWatch());
+    const std::wstring path = DataFile("list.txt");
+    FileStamp before;
+    ASSERT_TRUE(ReadFileStamp(path, before));
+    std::string theirs = kList;
+    theirs.replace(theirs.find("□a1"), std::strlen("□a1"), "■a1");
+    WriteFileBytes(path, theirs);
+    {
+        FileHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        FILETIME time{static_cast<DWORD>(before.lastWrite),
+                      static_cast<DWORD>(before.lastWrite >> 32)};
+        ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
+    }
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), kList);  // the size and time alone do not tell
+
+    ASSERT_EQ(WaitForSingleObject(ListFolderWatchEvent(), 5000), WAIT_OBJECT_0);
+    Sleep(100);
+    EXPECT_TRUE(TakeListFolderChanges().listNamed);
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), theirs);
+
+    Command(kCmdToggleCheck);
+    Command(kCmdSaveList);
+    ASSERT_EQ(WaitForSingleObject(ListFolderWatchEvent(), 5000), WAIT_OBJECT_0);
+    Sleep(100);
+    EXPECT_TRUE(TakeListFolderChanges().listNamed);
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), kList);  // its own write: unchanged
+    StopListFolderWatch();
 }
 
 }  // namespace
