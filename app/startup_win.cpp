@@ -12,9 +12,12 @@
 #include "process/data_files_win.h"
 #include "process/error_report_win.h"
 #include "process/exe_directory.h"
+#include "process/list_folder_watch_win.h"
 #include "process/program_title.h"
 #include "process/wide_text_win.h"
 #include "process/window_dpi_win.h"
+#include "saving/list_conflict_copies_win.h"
+#include "saving/list_saving_win.h"
 #include "scrollbar/scroll_bar_pane_win.h"
 #include "shell/accelerators_win.h"
 #include "shell/command_ids.h"
@@ -191,21 +194,60 @@ HWND CreateMainFrame(HINSTANCE instance, int showCommand) {
     return frame;
 }
 
+namespace {
+
+// The data folder changed: list.txt is looked at when it was named, the
+// conflict copies when another file was.
+void OnListFolderChanged() {
+    const FolderChanges changes = TakeListFolderChanges();
+    if (MainFrameHandle == nullptr) {
+        return;
+    }
+    if (changes.listNamed) {
+        TakeUpOutsideListChanges(MainFrameHandle);
+    }
+    if (changes.othersNamed) {
+        OfferListConflictCopies(MainFrameHandle);
+    }
+}
+
+}  // namespace
+
 int RunMessageLoop() {
     MSG msg{};
-    // The Unicode loop: a character typed into an edit box reaches it as
-    // UTF-16, never squeezed through the ANSI code page on the way.
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Read afresh for every message: an in-place edit clears it while
-        // it has the focus.
-        HACCEL table = ActiveAccelerators;
-        if (table != nullptr && MainFrameHandle != nullptr &&
-            TranslateAcceleratorW(MainFrameHandle, table, &msg)) {
+    StartListFolderWatch();  // without it, the watch timer looks alone
+    for (;;) {
+        HANDLE folderEvent = ListFolderWatchEvent();
+        const DWORD handles = folderEvent != nullptr ? 1 : 0;
+        const DWORD woken = MsgWaitForMultipleObjectsEx(handles, &folderEvent, INFINITE,
+                                                        QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (handles == 1 && woken == WAIT_OBJECT_0) {
+            OnListFolderChanged();
             continue;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        // The Unicode loop: a character typed into an edit box reaches it as
+        // UTF-16, never squeezed through the ANSI code page on the way.
+        bool quit = false;
+        while (!quit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quit = true;
+                break;
+            }
+            // Read afresh for every message: an in-place edit clears it while
+            // it has the focus.
+            HACCEL table = ActiveAccelerators;
+            if (table != nullptr && MainFrameHandle != nullptr &&
+                TranslateAcceleratorW(MainFrameHandle, table, &msg)) {
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (quit) {
+            break;
+        }
     }
+    StopListFolderWatch();
     DestroyAccelerators();
     return static_cast<int>(msg.wParam);
 }

@@ -59,6 +59,12 @@ bool DeleteCategory(int index) {
                         MB_ICONQUESTION | MB_OKCANCEL) != IDOK) {
             return false;
         }
+        // What the user confirmed: the category named, wherever a merge of
+        // another PC's list may have moved it meanwhile; gone, nothing.
+        index = AppStore.FindCategoryOf(info.items);
+        if (index < 0) {
+            return 0;
+        }
     }
     std::unique_ptr<Category> erased = AppStore.TakeCategory(index);
     if (erased == nullptr) {

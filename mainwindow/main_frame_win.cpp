@@ -27,6 +27,7 @@
 #include "process/system_library_win.h"
 #include "process/window_dpi_win.h"
 #include "resources/resource_ids.h"
+#include "saving/list_conflict_copies_win.h"
 #include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "shell/hot_key_win.h"
@@ -112,7 +113,10 @@ LRESULT OnCreate(HWND window) {
     }
     ShowCurrentCategoryTitle();
     AppHistory.Clear();
-    AppHistory.SetChangeListener(ArmIdleSave);
+    AppHistory.SetChangeListener([] {
+        KeepListVersionRead();  // before this side first writes over it
+        ArmIdleSave();
+    });
     AppStore.history = &AppHistory;
     SetTimer(window, kListWatchTimer, kListWatchPeriod, nullptr);
     EditBrush.Reset(CreateSolidBrush(AppLayout.TitleBack1));
@@ -215,6 +219,7 @@ LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
     if (LOWORD(wParam) != WA_INACTIVE && !shutDown) {
         TakeUpOutsideListChanges(window);
+        OfferListConflictCopies(window);
     }
     return result;
 }
@@ -421,6 +426,7 @@ LRESULT OnTimer(HWND window, WPARAM id) {
         case kListWatchTimer:
             if (!shutDown) {
                 TakeUpOutsideListChanges(window);
+                OfferListConflictCopies(window);
             }
             break;
         case kIdleSaveTimer:

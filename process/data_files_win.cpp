@@ -1,5 +1,6 @@
 #include "process/data_files_win.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -16,7 +17,10 @@
 #include "process/window_placement.h"
 #include "storage/content_hash.h"
 #include "storage/file_handle_win.h"
+#include "storage/list_apply.h"
 #include "storage/list_file_format.h"
+#include "storage/list_merge.h"
+#include "storage/list_versions.h"
 #include "storage/text_encoding.h"
 
 namespace tessel {
@@ -59,14 +63,29 @@ FileStamp lastSeenStamp;
 std::uint64_t savedChangeCount = 0;
 // The copy the last write made of another program's version, until taken.
 std::wstring changedCopy;
+// The items kept in both versions by the merges since last taken.
+int mergeConflicts = 0;
+// The versions another PC may have started from: the one last read, taken
+// as the list first changes (never at start-up), and this program's writes.
+ListVersions listVersions;
+// The font the category names are measured with, as ReadListFile was given it.
+HDC listMeasureDc = nullptr;
+// The folder watch named list.txt since the watch last read it: it is read
+// and compared even when its size and time stayed.
+bool listNamed = false;
+// This program wrote list.txt and the folder watch has not named it since:
+// the first naming of a file of that stamp is that write's, read for nothing.
+bool ownWriteUnnamed = false;
 
 std::wstring DataPath(const wchar_t* name) {
     return DataDirectory + L"\\" + name;
 }
 
 // "<file>.<kind>-YYYYMMDD-HHMMSS" beside the file, "-2", "-3"... added
-// when that name is taken; the name made, or empty when no copy could be.
-std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
+// when that name is taken; the name made, or empty when none could be.
+// place(name) makes the file of that name, failing when it exists.
+template <class Place>
+std::wstring PlaceUnderUnusedBackupName(const std::wstring& path, const char* kind, Place place) {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     char stamp[48];
@@ -80,7 +99,7 @@ std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) 
     const std::wstring base = path + std::wstring(stamp, stamp + length);
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::wstring backup = attempt == 1 ? base : base + L"-" + std::to_wstring(attempt);
-        if (CopyFileW(path.c_str(), backup.c_str(), TRUE)) {
+        if (place(backup)) {
             return backup;
         }
         const DWORD error = GetLastError();
@@ -89,6 +108,12 @@ std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) 
         }
     }
     return std::wstring();
+}
+
+std::wstring CopyToUnusedBackupName(const std::wstring& path, const char* kind) {
+    return PlaceUnderUnusedBackupName(path, kind, [&path](const std::wstring& backup) {
+        return CopyFileW(path.c_str(), backup.c_str(), TRUE) != 0;
+    });
 }
 
 // Before a write replaces a list that was not read whole: keeps a copy of
@@ -184,32 +209,37 @@ ListRead ParseListBytes(std::string_view bytes, ListStore& store, HDC measureDc)
     return read;
 }
 
-// Before a write replaces a list that another program changed since this
-// one read or wrote it: keeps that version under a "changed" name. false
-// when it cannot be read to compare or cannot be copied; then nothing may
-// be written over it.
-bool KeepChangedListFile(const std::wstring& path) {
-    FileStamp stamp;
+enum class DiskList {
+    Known,    // list.txt is what this program last read or wrote, or gone
+    Changed,  // another program's version: bytes and stamp hold it
+    Failed,   // it could not be looked at or read
+};
+
+// Whether another program changed list.txt since this one read or wrote it.
+DiskList CheckListFile(const std::wstring& path, std::string& bytes, FileStamp& stamp) {
     if (!ReadFileStamp(path, stamp)) {
-        return false;
+        return DiskList::Failed;
     }
     if (!stamp.exists || stamp == knownList.stamp) {
-        return true;
+        return DiskList::Known;
     }
-    std::string bytes;
     switch (ReadWholeFile(path, bytes)) {
         case FileReadResult::Missing:
-            return true;
+            return DiskList::Known;
         case FileReadResult::Failed:
-            return false;
+            return DiskList::Failed;
         case FileReadResult::Read:
             break;
     }
     if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
-        return true;  // only touched
+        knownList.stamp = stamp;  // only touched
+        return DiskList::Known;
     }
-    changedCopy = CopyToUnusedBackupName(path, "changed");
-    return !changedCopy.empty();
+    return DiskList::Changed;
+}
+
+std::int64_t NowSeconds() {
+    return static_cast<std::int64_t>(GetTickCount64() / 1000);
 }
 
 // What the program now knows of list.txt: a file of this stamp and
@@ -225,6 +255,16 @@ void RememberListFile(const std::wstring& path, std::string_view bytes) {
     FileStamp stamp;
     ReadFileStamp(path, stamp);
     RememberListFile(stamp, ContentHash(bytes), AppStore.changeCount);
+}
+
+// A write of these bytes is a version another PC may start from.
+void NoteListWrite(std::string_view bytes) {
+    ownWriteUnnamed = true;
+    try {
+        listVersions.NoteWrite(bytes, NowSeconds());
+    } catch (...) {
+        listVersions.Clear();  // no memory: the next merge keeps every line
+    }
 }
 
 // The idle save's write of list.txt. The interface thread formats the list
@@ -271,12 +311,137 @@ void RunBackgroundWrite(BackgroundWrite& job) noexcept {
     job.done.store(true, std::memory_order_release);
 }
 
-// Before list.txt is written over: the copies due of the file on disk.
-// false when one is due and cannot be made.
-bool KeepListFileBeforeWrite(const std::wstring& path) {
-    // The unread copy, when one is due, already keeps what is on disk.
-    const bool keptUnread = !listFileLoadedWhole;
-    return KeepUnreadListFile(path) && (keptUnread || KeepChangedListFile(path));
+// --- Another PC's version of list.txt, merged in -------------------------
+
+// The merge of theirs into AppStore from the version nearest to theirs that
+// this side read or wrote: the one the other PC most likely started from.
+ListMerge MergeWithNearestBase(const ListStore& theirs) {
+    const std::size_t count = listVersions.Count();
+    if (count == 0) {
+        // Nothing kept: a list unchanged since it was read or written is
+        // where the other PC started; of any other, every line is kept.
+        return ListChangesSaved() ? MergeLists(AppStore, AppStore, theirs)
+                                  : UnionLists(AppStore, theirs);
+    }
+    // ChooseMergeBase's choice, one candidate in memory at a time.
+    std::unique_ptr<ListStore> base;
+    std::size_t fewest = static_cast<std::size_t>(-1);
+    for (std::size_t i = 0; i < count; ++i) {
+        auto candidate = std::make_unique<ListStore>();
+        ParseListFile(listVersions.Version(i), *candidate, AppSettings.SeparatorLength,
+                      AppLayout.CategorySpace, nullptr);
+        const std::size_t changed = CountChangedLines(*candidate, theirs);
+        if (changed <= fewest) {  // the newest on a tie
+            fewest = changed;
+            base = std::move(candidate);
+        }
+    }
+    return MergeLists(*base, AppStore, theirs);
+}
+
+// Whether the merge leaves a category of ours without the items it had, or
+// no list at all: what a writer that failed part-way leaves.
+bool MergeEmpties(const ListMerge& merge) {
+    const int count = merge.list.CountCategories();
+    if (count == 0) {
+        return AppStore.CountCategories() > 0;
+    }
+    for (int i = 0; i < count && i < static_cast<int>(merge.oursCategory.size()); ++i) {
+        CategoryInfo info;
+        const int ours = merge.oursCategory[static_cast<std::size_t>(i)];
+        if (merge.list.GetCategory(i, info) == 1 && info.items != nullptr && info.items->empty() &&
+            ours >= 0 && CountItems(AppStore.FindCategoryItems(ours)) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ApplyMergeToStore(ListMerge& merge);
+
+enum class MergeStep {
+    Merged,      // AppStore holds the merge; unsaved when it differs from the file
+    WouldEmpty,  // not merged: it would empty a category or the list
+    NotWhole,    // the file could not be read whole: not merged
+};
+
+// What a merge does that would empty a category or the list.
+enum class Emptying {
+    Wait,      // nothing: the user is told first
+    Told,      // merged
+    KeepFile,  // merged, the file also kept under the "changed" name (a save)
+};
+
+// Another PC's version (bytes, as stamp) merged into AppStore in place, one
+// undo step. When both sides changed something differently, the file is
+// also kept under the "changed" name.
+MergeStep MergeDiskVersion(const std::wstring& path, std::string& bytes, const FileStamp& stamp,
+                           Emptying emptying) {
+    ListStore theirs;
+    const ListRead read = ParseListBytes(bytes, theirs, listMeasureDc);
+    if (read.utf16 || read.result != 1 || !read.whole) {
+        return MergeStep::NotWhole;
+    }
+    ListMerge merge = MergeWithNearestBase(theirs);
+    const bool empties = MergeEmpties(merge);
+    if (empties && emptying == Emptying::Wait) {
+        return MergeStep::WouldEmpty;
+    }
+    if (merge.conflicts > 0 || (empties && emptying == Emptying::KeepFile)) {
+        changedCopy = CopyToUnusedBackupName(path, "changed");
+        mergeConflicts += merge.conflicts;
+    }
+    ApplyMergeToStore(merge);
+
+    // The file holds theirs, the version now read.
+    knownList = KnownFile{stamp, ContentHash(bytes)};
+    lastSeenStamp = stamp;
+    savedChangeCount = merge.differsFromTheirs ? AppStore.changeCount - 1 : AppStore.changeCount;
+    listFileLoadedWhole = true;
+    listReadFailed = false;
+    listVersions.SetRead(std::move(bytes));
+    return MergeStep::Merged;
+}
+
+// AppStore brought to the merge in place, one undo step; the current
+// category follows its category.
+void ApplyMergeToStore(ListMerge& merge) {
+    const int current = AppStore.currentCategory;
+    const std::vector<int> moved = ApplyListInPlace(AppStore, merge.list, merge.oursCategory);
+    AppStore.categoryCount = AppStore.CountCategories();
+    AppStore.RecalcTabWidth(AppLayout.CategorySpace);
+    int next = current >= 0 && current < static_cast<int>(moved.size())
+                   ? moved[static_cast<std::size_t>(current)]
+                   : -1;
+    if (next < 0) {
+        next = std::min(std::max(current, 0), AppStore.categoryCount - 1);
+    }
+    AppStore.currentCategory = next;
+    AppStore.currentItems = AppStore.FindCategoryItems(next);
+    AppStore.itemCount = std::max(CountItems(AppStore.currentItems), 0);
+    AppStore.focusIndex = std::min(AppStore.focusIndex, AppStore.itemCount - 1);
+}
+
+enum class BeforeWrite { Write, Written, Refused };
+
+// The check before a write: another PC's version is merged in (or, when it
+// cannot be read whole, kept under the "changed" name as before).
+BeforeWrite MergeOutsideListBeforeWrite(const std::wstring& path) {
+    std::string bytes;
+    FileStamp stamp;
+    switch (CheckListFile(path, bytes, stamp)) {
+        case DiskList::Known:
+            return BeforeWrite::Write;
+        case DiskList::Failed:
+            return BeforeWrite::Refused;
+        case DiskList::Changed:
+            break;
+    }
+    if (MergeDiskVersion(path, bytes, stamp, Emptying::KeepFile) != MergeStep::Merged) {
+        changedCopy = CopyToUnusedBackupName(path, "changed");
+        return changedCopy.empty() ? BeforeWrite::Refused : BeforeWrite::Write;
+    }
+    return ListChangesSaved() ? BeforeWrite::Written : BeforeWrite::Write;
 }
 
 }  // namespace
@@ -387,6 +552,10 @@ int ReadListFile(HDC measureDc) {
     listReadFailed = false;
     knownList = KnownFile();
     lastSeenStamp = FileStamp();
+    listVersions.Clear();
+    listMeasureDc = measureDc;
+    listNamed = false;
+    ownWriteUnnamed = false;
     try {
         const std::wstring path = DataPath(kListFileName);
         std::string bytes;
@@ -427,14 +596,27 @@ int WriteListFile() {
     TakeListWriteOutcome(true);
     try {
         const std::wstring path = DataPath(kListFileName);
-        if (!KeepListFileBeforeWrite(path)) {
+        KeepListVersionRead();
+        const bool keptUnread = !listFileLoadedWhole;
+        if (!KeepUnreadListFile(path)) {
             return 0;
+        }
+        if (!keptUnread) {
+            switch (MergeOutsideListBeforeWrite(path)) {
+                case BeforeWrite::Write:
+                    break;
+                case BeforeWrite::Written:
+                    return 1;  // the merge took the file up as it is
+                case BeforeWrite::Refused:
+                    return 0;
+            }
         }
         const std::string bytes = FormatListFile(AppStore);
         if (!ReplaceFileContent(path, bytes)) {
             return 0;
         }
         RememberListFile(path, bytes);
+        NoteListWrite(bytes);
         listReadFailed = false;
         return 1;
     } catch (...) {
@@ -483,7 +665,19 @@ ListWriteOutcome ContinueListWrite() {
         }
         // Checked now rather than at the start, so that a save abandoned for a
         // change keeps no copy twice.
-        if (!KeepListFileBeforeWrite(write.path)) {
+        KeepListVersionRead();
+        const bool keptUnread = !listFileLoadedWhole;
+        std::string theirs;
+        FileStamp stamp;
+        const DiskList disk =
+            keptUnread ? DiskList::Known : CheckListFile(write.path, theirs, stamp);
+        if (disk == DiskList::Changed) {
+            // Another PC's version: merged by the watch's check first, as
+            // the idle save comes back (OnIdleSaveTimer).
+            backgroundWrite.reset();
+            return ListWriteOutcome::None;
+        }
+        if (disk == DiskList::Failed || !KeepUnreadListFile(write.path)) {
             const DWORD error = GetLastError();
             backgroundWrite.reset();
             SetLastError(error);
@@ -519,6 +713,7 @@ ListWriteOutcome TakeListWriteOutcome(bool wait) {
     std::unique_ptr<BackgroundWrite> write = std::move(backgroundWrite);
     if (write->saved) {
         RememberListFile(write->stamp, write->hash, write->changeCount);
+        NoteListWrite(write->bytes);
         return ListWriteOutcome::Saved;
     }
     const DWORD error = write->error;
@@ -539,6 +734,79 @@ std::wstring TakeChangedListCopy() {
     return std::exchange(changedCopy, std::wstring());
 }
 
+std::vector<std::wstring> FindListConflictCopies() {
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW data{};
+    HANDLE search = FindFirstFileW(DataPath(L"*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) {
+        return found;
+    }
+    do {
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+            IsListConflictCopyName(data.cFileName)) {
+            found.push_back(DataPath(data.cFileName));
+        }
+    } while (FindNextFileW(search, &data));
+    FindClose(search);
+    return found;
+}
+
+ConflictCopyMerge MergeListConflictCopy(const std::wstring& path) {
+    if (ListWriteUnderWay() || listReadFailed) {
+        return ConflictCopyMerge::NotRead;  // later
+    }
+    try {
+        std::string bytes;
+        if (ReadWholeFile(path, bytes) != FileReadResult::Read) {
+            return ConflictCopyMerge::NotRead;
+        }
+        ListStore copy;
+        const ListRead read = ParseListBytes(bytes, copy, listMeasureDc);
+        if (read.utf16 || read.result != 1) {
+            return ConflictCopyMerge::NotRead;
+        }
+        ListMerge merge = UnionLists(AppStore, copy);
+        ApplyMergeToStore(merge);
+        const std::wstring listPath = DataPath(kListFileName);
+        const std::wstring merged =
+            PlaceUnderUnusedBackupName(listPath, "merged", [&path](const std::wstring& name) {
+                return MoveFileExW(path.c_str(), name.c_str(), MOVEFILE_COPY_ALLOWED) != 0;
+            });
+        if (!ListChangesSaved()) {
+            WriteListFile();  // a failure is the idle save's to report
+        }
+        return merged.empty() ? ConflictCopyMerge::NotRenamed : ConflictCopyMerge::Merged;
+    } catch (...) {
+        return ConflictCopyMerge::NotRead;
+    }
+}
+
+void NoteListFileNamed() {
+    listNamed = true;
+}
+
+int TakeMergeConflicts() {
+    return std::exchange(mergeConflicts, 0);
+}
+
+void KeepListVersionRead() {
+    // Only while nothing was written since the read: list.txt is then the
+    // version read, as its fingerprint tells.
+    if (listVersions.Count() > 0 || !listFileLoadedWhole || !knownList.stamp.exists ||
+        ListWriteUnderWay()) {
+        return;
+    }
+    try {
+        std::string bytes;
+        if (ReadWholeFile(DataPath(kListFileName), bytes) == FileReadResult::Read &&
+            ContentHash(bytes) == knownList.hash) {
+            listVersions.SetRead(std::move(bytes));
+        }
+    } catch (...) {
+        listVersions.Clear();
+    }
+}
+
 std::wstring TakeUnreadListCopy() {
     return std::exchange(unreadCopy, std::wstring());
 }
@@ -551,16 +819,27 @@ std::vector<std::wstring> TakeReadNotices() {
     return std::exchange(readNotices, std::vector<std::wstring>());
 }
 
-OutsideListChange TakeUpChangedListFile(HDC measureDc) {
+OutsideListChange TakeUpChangedListFile(HDC measureDc, bool emptyingTold) {
     if (ListWriteUnderWay()) {
         return OutsideListChange::None;  // the stamp is ours once the write is taken
     }
+    listMeasureDc = measureDc;
     try {
         const std::wstring path = DataPath(kListFileName);
         FileStamp stamp;
-        if (!ReadFileStamp(path, stamp) || stamp == lastSeenStamp) {
+        if (!ReadFileStamp(path, stamp)) {
             return OutsideListChange::None;
         }
+        if (stamp == lastSeenStamp) {
+            // Named by the folder watch: read and compared all the same,
+            // unless it is this program's own write.
+            const bool own = stamp == knownList.stamp && ownWriteUnnamed;
+            ownWriteUnnamed = ownWriteUnnamed && !listNamed;
+            if (!std::exchange(listNamed, false) || own) {
+                return OutsideListChange::None;
+            }
+        }
+        listNamed = false;
         if (!stamp.exists) {
             // Gone: nothing to show, and the next save writes it again.
             lastSeenStamp = stamp;
@@ -570,11 +849,34 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc) {
         if (ReadWholeFile(path, bytes) != FileReadResult::Read) {
             return OutsideListChange::NotTakenUp;  // held while written: later
         }
-        lastSeenStamp = stamp;
         if (knownList.stamp.exists && ContentHash(bytes) == knownList.hash) {
+            lastSeenStamp = stamp;
             knownList.stamp = stamp;  // only touched
             return OutsideListChange::None;
         }
+        if (!listReadFailed) {
+            switch (MergeDiskVersion(path, bytes, stamp,
+                                     emptyingTold ? Emptying::Told : Emptying::Wait)) {
+                case MergeStep::Merged:
+                    // Written back at once, and only when it differs from
+                    // the file, so that two PCs never write back and forth.
+                    if (!ListChangesSaved()) {
+                        WriteListFile();
+                    }
+                    return OutsideListChange::TakenUp;
+                case MergeStep::WouldEmpty:
+                    return OutsideListChange::WouldEmpty;  // looked at again once told
+                case MergeStep::NotWhole:
+                    // This program's list stays, and the next write keeps
+                    // the file under the unread name first.
+                    lastSeenStamp = stamp;
+                    listFileLoadedWhole = false;
+                    return OutsideListChange::NotTakenUp;
+            }
+        }
+        lastSeenStamp = stamp;
+        // The list is empty because list.txt could not be read: taken up as
+        // far as it can be read.
         ListStore fresh;
         // The current category stays by position, clamped by the reader.
         fresh.currentCategory = AppStore.currentCategory;
@@ -582,13 +884,9 @@ OutsideListChange TakeUpChangedListFile(HDC measureDc) {
         // Undo steps of the list held no longer apply.
         fresh.history = AppStore.history;
         const ListRead read = ParseListBytes(bytes, fresh, measureDc);
-        // A list that could not be read at all is shown as far as it can be
-        // read; another version over a list read whole only when it is whole.
-        if (read.utf16 || read.result != 1 || (!read.whole && !listReadFailed)) {
-            // Not read whole: this program's list stays, and the next write
-            // keeps the file under the unread name first.
+        if (read.utf16 || read.result != 1) {
             listFileLoadedWhole = false;
-            if (listReadFailed && read.utf16) {
+            if (read.utf16) {
                 listReadFailed = false;
                 Notice(kListUtf16Notice, path);
             }

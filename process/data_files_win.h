@@ -45,7 +45,9 @@ int ReadListFile(HDC measureDc);
 // "list.txt.unread-YYYYMMDD-HHMMSS" beside it; when that copy cannot be
 // made, nothing is written and the answer is 0.
 // When list.txt was read whole but another program has changed it since
-// this one last read or wrote it, the write first copies it to
+// this one last read or wrote it, the write first merges it in as
+// TakeUpChangedListFile does (and writes nothing when the merge is the
+// file); one that cannot be read whole is first copied to
 // "list.txt.changed-YYYYMMDD-HHMMSS" (TakeChangedListCopy names it); when
 // that copy cannot be made, nothing is written and the answer is 0. On a
 // failure the system's error code tells why.
@@ -85,9 +87,31 @@ std::wstring ListFilePath();
 // Whether AppStore holds what list.txt held when last read or written: no
 // change noted (AppStore.changeCount) since. Open edits are the caller's.
 bool ListChangesSaved();
-// The path of the copy the last write made of another program's version,
-// once; empty when it made none.
+// The path of the copy the last write or merge made of another program's
+// version, once; empty when it made none.
 std::wstring TakeChangedListCopy();
+// The items (and categories) the merges since last asked kept in both
+// versions, because both sides changed them differently; taken once.
+int TakeMergeConflicts();
+// The files in the data folder that sync tools made as conflict copies of
+// list.txt (IsListConflictCopyName), by their paths.
+std::vector<std::wstring> FindListConflictCopies();
+enum class ConflictCopyMerge {
+    Merged,      // in AppStore (written), the copy renamed list.txt.merged-...
+    NotRenamed,  // in AppStore, but the copy could not be renamed
+    NotRead,     // it could not be read (yet): nothing changed
+};
+// Merges a conflict copy into AppStore, one undo step: every line of either
+// version (there is no known base), then writes the list and renames the
+// copy to "list.txt.merged-YYYYMMDD-HHMMSS".
+ConflictCopyMerge MergeListConflictCopy(const std::wstring& path);
+// The folder watch named list.txt: the next look reads and compares it even
+// when its size and time stayed (but not this program's own write).
+void NoteListFileNamed();
+// As the list first changes after a read: keeps the version read, which
+// another PC may start from, before this side writes over it. The memory
+// at start-up stays as it is.
+void KeepListVersionRead();
 // The same for the copy of a list not read whole.
 std::wstring TakeUnreadListCopy();
 
@@ -98,14 +122,21 @@ std::vector<std::wstring> TakeReadNotices();
 
 enum class OutsideListChange {
     None,        // list.txt is as this program last saw it
-    TakenUp,     // another program's version is now AppStore
+    TakenUp,     // another program's version is merged into AppStore
     NotTakenUp,  // it changed but could not be read whole (yet)
+    WouldEmpty,  // not yet: the merge would empty a category or the list
 };
-// For a moment when nothing is unsaved: when another program has changed
-// list.txt, reads it into AppStore in place of the list held; while the
-// list is empty because list.txt could not be read, whenever it can be. The current
-// category stays by position (clamped) and its first item is focused; the
+// When another program (another PC, through a synced folder) has changed
+// list.txt: merges it into AppStore in place, as one undo step, from the
+// version this side read or wrote that is nearest to it (storage/
+// list_merge.h), and writes the merge back at once when it differs from the
+// file. Where both sides changed something differently, both versions stay
+// and the file is also kept under the "changed" name (TakeChangedListCopy,
+// TakeMergeConflicts). A merge that would empty a category or the list
+// waits until the user is told: emptyingTold. While the list is empty
+// because list.txt could not be read, the file is taken up whenever it can
+// be. The current category follows its category, its focus is clamped; the
 // caller brings the windows up to date.
-OutsideListChange TakeUpChangedListFile(HDC measureDc);
+OutsideListChange TakeUpChangedListFile(HDC measureDc, bool emptyingTold = false);
 
 }  // namespace tessel

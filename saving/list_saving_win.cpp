@@ -1,5 +1,6 @@
 #include "saving/list_saving_win.h"
 
+#include <cstdio>
 #include <string>
 
 #include "categorybar/category_commands_win.h"
@@ -22,6 +23,21 @@ void ShowNotice(HWND owner, const std::wstring& text) {
                 MB_OK | MB_ICONINFORMATION);
 }
 
+// The one notice of a merge that had to keep both versions of something.
+void TellMergeConflicts(HWND owner, int conflicts, const std::wstring& copy) {
+    char count[96];
+    std::snprintf(count, sizeof count,
+                  "両方で違うように変更された %d 個の項目は、両方を残しました。\n", conflicts);
+    std::wstring text = WideFromCp932(
+                            "リストファイルが他のプログラムによって変更されていたため、\n"
+                            "このリストと合わせました。\n") +
+                        WideFromCp932(count);
+    if (!copy.empty()) {
+        text += WideFromCp932("変更されていたファイルは次のファイルにも残しました。\n\n") + copy;
+    }
+    ShowNotice(owner, text);
+}
+
 // Tells, once, where the write kept the list it replaced: another
 // program's version, or a file that was not read whole.
 void TellChangedCopy(HWND owner) {
@@ -32,7 +48,12 @@ void TellChangedCopy(HWND owner) {
                                  "元のファイルを次のファイルに残してから保存しました。\n\n") +
                        unread);
     }
+    const int conflicts = TakeMergeConflicts();
     const std::wstring copy = TakeChangedListCopy();
+    if (conflicts > 0) {
+        TellMergeConflicts(owner, conflicts, copy);
+        return;
+    }
     if (copy.empty()) {
         return;
     }
@@ -125,6 +146,11 @@ void OnIdleSaveTimer(HWND window) {
         SetTimer(window, kIdleSaveTimer, kIdleSaveRetry, nullptr);
         return;
     }
+    // Another PC's version is merged in (and the merge written) first.
+    TakeUpOutsideListChanges(window);
+    if (ListChangesSaved()) {
+        return;
+    }
     // Formatted a slice at a time and written by a worker, so that a key
     // pressed meanwhile is not held.
     if (StartListWriteInBackground()) {
@@ -172,20 +198,38 @@ void TakeUpOutsideListChanges(HWND window) {
     if (IsWindowVisible(window) && !IsIconic(window)) {
         ArmReadNotices(window);
     }
-    if (ListHasUnsavedChanges() || ListInUse(window) || OffscreenDc() == nullptr) {
+    // Never under an open edit, a drag, a menu or a box: it waits.
+    if (itemEditing != 0 || CategoryRenameBox() != nullptr || ListInUse(window) ||
+        OffscreenDc() == nullptr) {
         return;
     }
-    const int focus = AppStore.focusIndex;
     const int top = AppStore.topIndex;
-    if (TakeUpChangedListFile(OffscreenDc()) != OutsideListChange::TakenUp) {
+    OutsideListChange change = TakeUpChangedListFile(OffscreenDc());
+    if (change == OutsideListChange::WouldEmpty) {
+        // Told first: an empty file is what a writer that failed part-way
+        // leaves. Ctrl+Z gives the list back. The activation as the notice
+        // closes finds it told.
+        static bool telling = false;
+        if (telling) {
+            return;
+        }
+        telling = true;
+        ShowNotice(window,
+                   WideFromCp932("リストファイルが他のプログラムによって変更され、\n"
+                                 "項目がなくなるカテゴリがあります。この変更を読み込みます。\n"
+                                 "元に戻すときは、元に戻す (Ctrl+Z) を使ってください。"));
+        telling = false;
+        change = TakeUpChangedListFile(OffscreenDc(), true);
+    }
+    if (change != OutsideListChange::TakenUp) {
         return;
     }
-    // The focus row and the scroll position stay as near as they can.
-    AppStore.focusIndex = focus;
+    // The scroll position stays as near as it can.
     AppStore.topIndex = top;
     if (SelectCategory(AppStore.currentCategory) == 0 && AppStore.categoryCount > 0) {
         SelectCategory(0);
     }
+    TellChangedCopy(window);
 }
 
 }  // namespace tessel

@@ -14,10 +14,12 @@
 #include "categorybar/category_rename_win.h"
 #include "listpane/item_editor_win.h"
 #include "process/data_files_win.h"
+#include "process/list_folder_watch_win.h"
 #include "process/wide_text_win.h"
 #include "saving/list_saving_win.h"
 #include "shell/command_ids.h"
 #include "storage/file_handle_win.h"
+#include "storage/list_file_format.h"
 #include "tests/app/message_box_watcher.h"
 #include "tests/mainwindow/frame_fixture.h"
 
@@ -268,28 +270,51 @@ TEST_F(ListSaving, AnOutsideVersionIsShownWhenNothingIsUnsaved) {
     EXPECT_TRUE(FilesStartingWith("list.txt.").empty());
 }
 
-TEST_F(ListSaving, WithAChangePendingBothVersionsSurvive) {
+// Another PC's version is merged in even while a change here is unsaved:
+// written back at once, silent when clean, and one Ctrl+Z gives back this
+// side's list as it was before the merge.
+TEST_F(ListSaving, WithAChangePendingTheOutsideVersionIsMergedAndOneUndoTakesItBack) {
+    MessageBoxWatcher boxes;
+    Command(kCmdToggleCheck);  // a1 checked here
+    const std::string checked = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    ReplaceFromOutside(kList + "□b4\r\n");  // b4 added there
+    WatchTick();
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), checked + "□b4\r\n");
+    EXPECT_EQ(Title(), "A");
+    EXPECT_FALSE(ListHasUnsavedChanges());
+    EXPECT_TRUE(FilesStartingWith("list.txt.").empty());
+    EXPECT_TRUE(boxes.Seen().empty());
+
+    Command(kCmdUndo);
+    EXPECT_EQ(FormatListFile(AppStore), checked);
+    Command(kCmdUndo);
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+    Command(kCmdRedo);
+    Command(kCmdRedo);
+    EXPECT_EQ(FormatListFile(AppStore), checked + "□b4\r\n");
+}
+
+TEST_F(ListSaving, AConflictKeepsBothVersionsWithOneNotice) {
     MessageBoxWatcher boxes;
     Command(kCmdToggleCheck);
-    const std::string theirs = "Theirs\r\n□t1\r\n";
+    // Taken out there, checked here: kept, checked, and counted.
+    const std::string theirs = "B\r\n□b1\r\n■b2\r\n□b3\r\n";
     ReplaceFromOutside(theirs);
-    WatchTick();
-    EXPECT_EQ(Title(), "A");  // ours stays on screen
-
     Command(kCmdSaveList);
-    const std::string ours = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
-    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), ours);
+    const std::string merged = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), merged);
     const std::vector<std::string> copies = FilesStartingWith("list.txt.changed-");
     ASSERT_EQ(copies.size(), 1u);
     EXPECT_EQ(copies[0].size(), std::string("list.txt.changed-YYYYMMDD-HHMMSS").size());
     EXPECT_EQ(ReadFileBytes(DataFile(copies[0].c_str())), theirs);
     const std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(
-        seen[0].wideText,
-        WideFromCp932("リストファイルが他のプログラムによって変更されていました。\n"
-                      "変更された内容は次のファイルに保存し、このリストを保存しました。\n\n") +
-            DataFile(copies[0].c_str()));
+    EXPECT_EQ(seen[0].wideText,
+              WideFromCp932("リストファイルが他のプログラムによって変更されていたため、\n"
+                            "このリストと合わせました。\n"
+                            "両方で違うように変更された 1 個の項目は、両方を残しました。\n"
+                            "変更されていたファイルは次のファイルにも残しました。\n\n") +
+                  DataFile(copies[0].c_str()));
     EXPECT_EQ(seen[0].caption, "てっせるリスト");
 
     // Told once: the next save finds the file as it wrote it.
@@ -297,6 +322,87 @@ TEST_F(ListSaving, WithAChangePendingBothVersionsSurvive) {
     Command(kCmdSaveList);
     EXPECT_EQ(boxes.Seen().size(), 1u);
     EXPECT_EQ(FilesStartingWith("list.txt.changed-").size(), 1u);
+}
+
+// A file that would empty the list is taken up only after a notice.
+TEST_F(ListSaving, AnEmptiedListIsTakenUpAfterANotice) {
+    MessageBoxWatcher boxes;
+    ReplaceFromOutside("");
+    WatchTick();
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_EQ(AppStore.CountCategories(), 0);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), "");
+    Command(kCmdUndo);
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+}
+
+// A sync tool's conflict copy is offered once, while the window shows:
+// Yes merges every line of both and renames the copy; No leaves it.
+TEST_F(ListSaving, ConflictCopiesAreOfferedOnceAndMergedOnYes) {
+    MessageBoxWatcher boxes;
+    ShowWindow(frame_, SW_HIDE);
+    WriteFileBytes(DataFile("list.sync-conflict-20261210-120000-ABCDEFG.txt"),
+                   "A\r\n□a1\r\n□a9\r\n\r\nB\r\n□b1\r\n");
+    WatchTick();
+    EXPECT_TRUE(boxes.Seen().empty());  // waits while hidden in the tray
+    ShowWindow(frame_, SW_SHOWNOACTIVATE);
+    boxes.AnswerQuestions(IDYES);
+    WatchTick();
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_NE(boxes.Seen()[0].text.find("list.sync-conflict-20261210-120000-ABCDEFG.txt"),
+              std::string::npos);
+    const std::string merged = "A\r\n□a1\r\n□a2\r\n□a9\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
+    EXPECT_EQ(FormatListFile(AppStore), merged);
+    EXPECT_EQ(ReadFileBytes(DataFile("list.txt")), merged);
+    EXPECT_TRUE(FilesStartingWith("list.sync-conflict").empty());
+    EXPECT_EQ(FilesStartingWith("list.txt.merged-").size(), 1u);
+    Command(kCmdUndo);
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+
+    boxes.AnswerQuestions(IDNO);
+    WriteFileBytes(DataFile("list (1).txt"), "C\r\n□c\r\n");
+    WatchTick();
+    WatchTick();
+    EXPECT_EQ(boxes.Seen().size(), 2u);  // asked once
+    EXPECT_EQ(FormatListFile(AppStore), kList);
+    EXPECT_EQ(FilesStartingWith("list (1)").size(), 1u);
+}
+
+// A box ticked on another PC keeps the file's size, and its time may come
+// back the same (FAT keeps two seconds): the folder watch names the file, so
+// it is read and compared all the same; this program's own write is not.
+TEST_F(ListSaving, TheFolderWatchNoticesASameSizeChange) {
+    ASSERT_TRUE(StartListFolderWatch());
+    const std::wstring path = DataFile("list.txt");
+    FileStamp before;
+    ASSERT_TRUE(ReadFileStamp(path, before));
+    std::string theirs = kList;
+    theirs.replace(theirs.find("□a1"), std::strlen("□a1"), "■a1");
+    WriteFileBytes(path, theirs);
+    {
+        FileHandle file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        FILETIME time{static_cast<DWORD>(before.lastWrite),
+                      static_cast<DWORD>(before.lastWrite >> 32)};
+        ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
+    }
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), kList);  // the size and time alone do not tell
+
+    ASSERT_EQ(WaitForSingleObject(ListFolderWatchEvent(), 5000), WAIT_OBJECT_0);
+    Sleep(100);
+    EXPECT_TRUE(TakeListFolderChanges().listNamed);
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), theirs);
+
+    Command(kCmdToggleCheck);
+    Command(kCmdSaveList);
+    ASSERT_EQ(WaitForSingleObject(ListFolderWatchEvent(), 5000), WAIT_OBJECT_0);
+    Sleep(100);
+    EXPECT_TRUE(TakeListFolderChanges().listNamed);
+    WatchTick();
+    EXPECT_EQ(FormatListFile(AppStore), kList);  // its own write: unchanged
+    StopListFolderWatch();
 }
 
 }  // namespace

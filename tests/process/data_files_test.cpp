@@ -197,13 +197,34 @@ TEST_F(DataFilesTest, UnreadableListIsKeptBeforeTheFirstWrite) {
     EXPECT_EQ(Backups().size(), 1u);
 }
 
-TEST_F(DataFilesTest, AnotherProgramsVersionIsKeptUnderTheChangedName) {
+TEST_F(DataFilesTest, AnotherProgramsVersionIsMergedBeforeAWrite) {
     WriteFileBytes(Path(L"list.txt"), kListBytes);
     ASSERT_EQ(ReadListFile(measure_.Get()), 1);
+    KeepListVersionRead();  // as the list first changes
     AddCategory("ours");
-    const std::string theirs = "Theirs\r\n□t1\r\n";
-    WriteFileBytes(Path(L"list.txt"), theirs);
+    ++AppStore.changeCount;
+    // Another PC took 買い物 out and put a category in; ours added one.
+    WriteFileBytes(Path(L"list.txt"), "Theirs\r\n□t1\r\n\r\n仕事\r\n◇------\r\n●報告書\r\n");
 
+    ASSERT_EQ(WriteListFile(), 1);
+    // (A separator is written with the length set, behind "□".)
+    const std::string merged = "Theirs\r\n□t1\r\n\r\n仕事\r\n□" +
+                               SeparatorText(AppSettings.SeparatorLength) +
+                               "\r\n●報告書\r\n\r\nours\r\n□new item\r\n";
+    EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), merged);
+    EXPECT_EQ(FormatListFile(AppStore), merged);
+    EXPECT_TRUE(ListChangesSaved());
+    EXPECT_TRUE(FilesStartingWith(L"list.txt.changed-").empty());  // a clean merge is silent
+    EXPECT_EQ(TakeMergeConflicts(), 0);
+
+    // A version that cannot be read whole is kept under the changed name.
+    AddCategory("more");
+    ++AppStore.changeCount;
+    const std::string theirs(
+        "\xFF\xFE"
+        "A\0\r\0\n\0",
+        8);
+    WriteFileBytes(Path(L"list.txt"), theirs);
     ASSERT_EQ(WriteListFile(), 1);
     EXPECT_EQ(ReadFileBytes(Path(L"list.txt")), FormatListFile(AppStore));
     const std::vector<std::wstring> copies = FilesStartingWith(L"list.txt.changed-");
@@ -214,7 +235,8 @@ TEST_F(DataFilesTest, AnotherProgramsVersionIsKeptUnderTheChangedName) {
     EXPECT_EQ(TakeChangedListCopy(), L"");  // told once
 
     // This program's own write is no other program's version.
-    AddCategory("more");
+    AddCategory("last");
+    ++AppStore.changeCount;
     ASSERT_EQ(WriteListFile(), 1);
     EXPECT_EQ(FilesStartingWith(L"list.txt.changed-").size(), 1u);
     EXPECT_EQ(TakeChangedListCopy(), L"");
