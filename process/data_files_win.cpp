@@ -280,6 +280,11 @@ struct BackgroundWrite {
     DWORD error = 0;
     FileStamp stamp;
     std::uint64_t hash = 0;
+    // The write's difference from the version read, made by the worker too
+    // (the version read does not change while a write is under way).
+    const ListVersions* versions = nullptr;
+    ListVersions::Write version;
+    bool versionMade = false;
     std::atomic<bool> done{false};
     std::thread worker;
 
@@ -305,6 +310,12 @@ void RunBackgroundWrite(BackgroundWrite& job) noexcept {
     if (job.saved) {
         // Taken at once, so that the watch knows this write for ours.
         ReadFileStamp(job.path, job.stamp);
+        try {
+            job.version = job.versions->DiffFromRead(job.bytes, NowSeconds());
+            job.versionMade = true;
+        } catch (...) {
+            job.versionMade = false;
+        }
     } else {
         job.error = GetLastError();
     }
@@ -684,6 +695,7 @@ ListWriteOutcome ContinueListWrite() {
             return ListWriteOutcome::Failed;
         }
         write.bytes = std::move(write.formatter.Bytes());
+        write.versions = &listVersions;
         BackgroundWrite* job = &write;
         write.worker = std::thread([job] { RunBackgroundWrite(*job); });
         return ListWriteOutcome::Working;
@@ -713,7 +725,12 @@ ListWriteOutcome TakeListWriteOutcome(bool wait) {
     std::unique_ptr<BackgroundWrite> write = std::move(backgroundWrite);
     if (write->saved) {
         RememberListFile(write->stamp, write->hash, write->changeCount);
-        NoteListWrite(write->bytes);
+        ownWriteUnnamed = true;
+        if (write->versionMade) {
+            listVersions.AddWrite(std::move(write->version));
+        } else {
+            listVersions.Clear();  // no memory: the next merge keeps every line
+        }
         return ListWriteOutcome::Saved;
     }
     const DWORD error = write->error;

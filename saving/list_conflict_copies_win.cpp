@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "categorybar/category_commands_win.h"
-#include "categorybar/category_rename_win.h"
-#include "listpane/item_editor_win.h"
+#include "editing/edit_session_win.h"
 #include "process/app_state_win.h"
 #include "process/data_files_win.h"
 #include "process/program_title.h"
@@ -22,7 +21,7 @@ bool asking = false;
 
 bool WindowFree(HWND window) {
     if (!IsWindowVisible(window) || IsIconic(window) || !IsWindowEnabled(window) ||
-        GetCapture() != nullptr || itemEditing != 0 || CategoryRenameBox() != nullptr) {
+        GetCapture() != nullptr || OpenEditOwner() != EditOwner::None) {
         return false;
     }
     GUITHREADINFO info{};

@@ -199,8 +199,7 @@ void TakeUpOutsideListChanges(HWND window) {
         ArmReadNotices(window);
     }
     // Never under an open edit, a drag, a menu or a box: it waits.
-    if (itemEditing != 0 || CategoryRenameBox() != nullptr || ListInUse(window) ||
-        OffscreenDc() == nullptr) {
+    if (OpenEditOwner() != EditOwner::None || ListInUse(window) || OffscreenDc() == nullptr) {
         return;
     }
     const int top = AppStore.topIndex;

@@ -41,11 +41,25 @@ void ApplyItems(ListStore& store, ItemList& list, ItemList& wanted) {
             if (SameListLine(list[i], wanted[i])) {
                 continue;
             }
-            Item before = list[i];
+            Item before = std::move(list[i]);
             list[i] = std::move(wanted[i]);
             list[i].selected = before.selected;
+            const int position = static_cast<int>(i);
+            // Each field that changed, as the commands record it.
             RecordChange(store, [&](ListHistory& history) {
-                history.ItemChanging(&list, static_cast<int>(i), before);
+                if (before.state != list[i].state) {
+                    PositionRuns runs;
+                    runs.Add(position);
+                    history.StatesChanged(&list, std::move(runs), {before.state});
+                }
+                if (before.indent != list[i].indent) {
+                    PositionRuns runs;
+                    runs.Add(position);
+                    history.IndentsChanged(&list, std::move(runs), list[i].indent - before.indent);
+                }
+                if (before.text != list[i].text.view()) {
+                    history.TextChanged(&list, position, std::move(before.text));
+                }
             });
         }
         return;

@@ -32,7 +32,7 @@ void ListVersions::Clear() {
     writes_.clear();
 }
 
-void ListVersions::NoteWrite(std::string_view bytes, std::int64_t now) {
+ListVersions::Write ListVersions::DiffFromRead(std::string_view bytes, std::int64_t now) const {
     const std::vector<std::string_view> old = SplitLinesKeepingEnds(read_);
     const std::vector<std::string_view> written = SplitLinesKeepingEnds(bytes);
     const std::vector<DiffPair> kept = DiffSequences(old, written, std::hash<std::string_view>());
@@ -57,7 +57,11 @@ void ListVersions::NoteWrite(std::string_view bytes, std::int64_t now) {
         b = pair.b + 1;
     }
     addHunk(old.size(), written.size());
+    return write;
+}
 
+void ListVersions::AddWrite(Write write) {
+    const std::int64_t now = write.time;
     // A write soon after the last one kept takes its place; the latest
     // always stays, the others for kKeepSeconds.
     if (!writes_.empty() && now - writes_.back().time < kApartSeconds) {

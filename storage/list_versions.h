@@ -25,15 +25,6 @@ class ListVersions {
     // Nothing is known: no version read, no write.
     void Clear();
     bool HasRead() const { return hasRead_; }
-    // A write of these bytes at now (seconds, any steady origin).
-    void NoteWrite(std::string_view bytes, std::int64_t now);
-
-    // The versions, oldest first: the one read (when there is one), then the
-    // writes kept.
-    std::size_t Count() const { return (hasRead_ ? 1 : 0) + writes_.size(); }
-    std::string Version(std::size_t index) const;
-
-  private:
     // Lines [first, first + count) of the version read are replaced by lines.
     struct Hunk {
         std::size_t first = 0;
@@ -45,6 +36,20 @@ class ListVersions {
         std::vector<Hunk> hunks;
     };
 
+    // A write of these bytes at now (seconds, any steady origin).
+    void NoteWrite(std::string_view bytes, std::int64_t now) { AddWrite(DiffFromRead(bytes, now)); }
+    // The same in two halves: the difference from the version read, which
+    // only reads this object and so may be made on another thread while
+    // nothing changes it, and keeping it.
+    Write DiffFromRead(std::string_view bytes, std::int64_t now) const;
+    void AddWrite(Write write);
+
+    // The versions, oldest first: the one read (when there is one), then the
+    // writes kept.
+    std::size_t Count() const { return (hasRead_ ? 1 : 0) + writes_.size(); }
+    std::string Version(std::size_t index) const;
+
+  private:
     std::string read_;
     bool hasRead_ = false;
     std::vector<Write> writes_;
