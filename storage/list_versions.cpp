@@ -47,8 +47,12 @@ ListVersions::Write ListVersions::DiffFromRead(std::string_view bytes, std::int6
         Hunk hunk;
         hunk.first = a;
         hunk.count = aEnd - a;
-        hunk.lines.assign(written.begin() + static_cast<std::ptrdiff_t>(b),
-                          written.begin() + static_cast<std::ptrdiff_t>(bEnd));
+        // The new lines stand together in bytes: one block, not a string a line.
+        if (b < bEnd) {
+            const char* from = written[b].data();
+            const char* to = written[bEnd - 1].data() + written[bEnd - 1].size();
+            hunk.lines.assign(from, static_cast<std::size_t>(to - from));
+        }
         write.hunks.push_back(std::move(hunk));
     };
     for (const DiffPair& pair : kept) {
@@ -94,9 +98,7 @@ std::string ListVersions::Version(std::size_t index) const {
         for (; line < hunk.first; ++line) {
             bytes += old[line];
         }
-        for (const std::string& added : hunk.lines) {
-            bytes += added;
-        }
+        bytes += hunk.lines;
         line += hunk.count;
     }
     for (; line < old.size(); ++line) {

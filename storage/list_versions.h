@@ -25,11 +25,12 @@ class ListVersions {
     // Nothing is known: no version read, no write.
     void Clear();
     bool HasRead() const { return hasRead_; }
-    // Lines [first, first + count) of the version read are replaced by lines.
+    // Lines [first, first + count) of the version read are replaced by
+    // lines, whole lines with their ends, in one block.
     struct Hunk {
         std::size_t first = 0;
         std::size_t count = 0;
-        std::vector<std::string> lines;
+        std::string lines;
     };
     struct Write {
         std::int64_t time = 0;
