@@ -113,11 +113,13 @@ TEST_F(ListSaving, AFailedIdleSaveIsTriedAgainUntilTheListIsWritten) {
     Command(kCmdToggleCheck);
     BlockSaves();
     SendMessageA(frame_, WM_TIMER, kIdleSaveTimer, 0);
-    // Pumps for ms milliseconds, or until list.txt holds the checked list.
+    // Pumps for ms milliseconds, or until list.txt holds the checked list
+    // and the worker's write is taken.
     const std::string checked = "A\r\n■a1\r\n□a2\r\n\r\nB\r\n□b1\r\n■b2\r\n□b3\r\n";
     const auto pumpUntilSaved = [&](DWORD ms) {
         const DWORD end = GetTickCount() + ms;
-        while (GetTickCount() < end && ReadFileBytes(DataFile("list.txt")) != checked) {
+        while (GetTickCount() < end &&
+               (ReadFileBytes(DataFile("list.txt")) != checked || ListWriteUnderWay())) {
             PumpMessages();
             Sleep(20);
         }
