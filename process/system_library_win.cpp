@@ -7,7 +7,7 @@ namespace tessel {
 namespace {
 
 // DLLs that the system's DLLs load by their bare names, some on their
-// first call (delay-loaded). Wine's loader looks for those beside the
+// first call (delay-loaded). Wine's loader looks for the latter beside the
 // program even after SetDefaultDllDirectories; loaded at start from the
 // system folder, they are found loaded instead.
 constexpr const wchar_t* kPreloaded[] = {

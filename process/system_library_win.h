@@ -1,6 +1,6 @@
 // Where the program's code comes from. The executable imports KnownDLLs
-// only (kernel32 and msvcrt; user32, gdi32 and imm32 on their first call),
-// which Windows always takes from the system folder. Every other system
+// only (kernel32, user32, gdi32, imm32 and msvcrt), which Windows always
+// takes from the system folder, with the DLLs they import. Every other system
 // library is loaded here, from the system folder by its full path, never by
 // a bare name: Windows would look for a bare name beside the program first,
 // and the program is often started from the folder a browser downloads

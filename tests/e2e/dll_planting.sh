@@ -64,5 +64,18 @@ wait_program
 [ "$E2E_STATUS" = 0 ] || fail "exit status $E2E_STATUS"
 iconv -f CP932 -t UTF-8 <"$E2E_DIR/system/list.txt" | grep -q '^□卵' ||
   fail "the pasted item is not in list.txt: $(iconv -f CP932 -t UTF-8 <"$E2E_DIR/system/list.txt")"
+# The program imports KnownDLLs only (exe_imports), so nothing of it loads a
+# planted DLL as an import. Wine 8 has no KnownDLLs: its own user32 imports
+# version.dll, which it then looks for beside the program before the
+# program's first instruction. Windows takes a KnownDLL's imports from the
+# system folder, so such a load at start is Wine's and is left out here;
+# every load by a call is the program's.
+for f in "$E2E_DIR"/*.loaded; do
+  [ -e "$f" ] || continue
+  if grep -q ' static$' "$f"; then
+    echo "left out: $(basename "$f") loaded as an import at start (Wine has no KnownDLLs)"
+    rm -f "$f"
+  fi
+done
 [ -z "$(marks)" ] || fail "$(for f in "$E2E_DIR"/*.loaded; do echo "$(basename "$f") by $(cat "$f")"; done)"
-pass "no planted DLL was loaded; the control loaded all ${#names[@]}"
+pass "no planted DLL was loaded by the program; the control loaded all ${#names[@]}"
