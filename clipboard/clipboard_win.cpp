@@ -145,22 +145,22 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         default:
             break;
     }
-    return DefWindowProcA(window, message, wParam, lParam);
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 // The owner window, made on first use; null when it cannot be made.
 HWND OwnerWindow() {
     if (ownerWindow == nullptr) {
-        constexpr char kClass[] = "TesselListClipboardOwner";
-        const HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSEXA wc{};
+        constexpr wchar_t kClass[] = L"TesselListClipboardOwner";
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = OwnerProc;
         wc.hInstance = instance;
         wc.lpszClassName = kClass;
-        RegisterClassExA(&wc);  // refused when it is already there
-        ownerWindow =
-            CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+        RegisterClassExW(&wc);  // refused when it is already there
+        ownerWindow = CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                      instance, nullptr);
     }
     return ownerWindow;
 }
