@@ -73,3 +73,14 @@ wait_for_list() {
   head -c 300 "$list" | od -c >&2
   fail "list.txt after $2"
 }
+
+# Keys typed into the focused window, then a moment for the program.
+keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
+# Waits for system/list.txt to hold the bytes printf makes of $1; $2 tells after what.
+saved() { printf "$1" >"$E2E_DIR/want"; wait_for_list "$E2E_DIR/want" "$2"; }
+# The program's X window named $1 gets the keyboard; its id goes to x_window.
+focus_program_window() {
+  x_window=$(xdotool search --sync --limit 1 --name "^$1\$") || fail "no X window named $1"
+  xdotool windowfocus --sync "$x_window" 2>/dev/null || true
+  sleep 1
+}

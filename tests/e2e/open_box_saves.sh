@@ -8,13 +8,10 @@ source "$(dirname "$0")/lib.sh"
 list="$E2E_DIR/system/list.txt"
 mkdir -p "$E2E_DIR/system"
 printf 'Shop\r\n\x81\xa0eggs\r\n' >"$list"  # □eggs
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 lines() { for i in $(seq 300); do printf '\x81\xa0line%d\r\n' "$i"; done; }  # □line1 ...
 
 start_program
-x_window=$(xdotool search --sync --limit 1 --name '^Shop$') || fail "no X window named Shop"
-xdotool windowfocus --sync "$x_window" 2>/dev/null || true
-sleep 1
+focus_program_window Shop
 
 for i in $(seq 300); do printf 'line%d\r\n' "$i"; done | probe clip-set - \
   || fail "the clipboard could not be set"

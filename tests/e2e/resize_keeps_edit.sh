@@ -11,13 +11,9 @@ mkdir -p "$E2E_DIR/system"
 printf 'Shop\r\n\x81\xa0eggs\r\n\x81\xa0milk\r\n' >"$list"  # □eggs □milk
 printf '[System]\r\nWindowHotKey=0551\r\n' >"$E2E_DIR/system/system.ini"  # Ctrl+Alt+Q
 rows() { wine "$LIST_ROWS" "$E2E_CLASS" ListPane | tr -d '\r' | tr '\n' ' '; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-saved() { printf "$1" >"$E2E_DIR/want"; wait_for_list "$E2E_DIR/want" "$2"; }
 
 start_program
-x_window=$(xdotool search --sync --limit 1 --name '^Shop$') || fail "no X window named Shop"
-xdotool windowfocus --sync "$x_window" 2>/dev/null || true
-sleep 1
+focus_program_window Shop
 
 keys Return End
 xdotool type --delay 40 QQQ

@@ -8,13 +8,9 @@ source "$(dirname "$0")/lib.sh"
 list="$E2E_DIR/system/list.txt"
 mkdir -p "$E2E_DIR/system"
 printf 'Shop\r\n\x81\xa0eggs\r\n' >"$list"  # □eggs
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-saved() { printf "$1" >"$E2E_DIR/want"; wait_for_list "$E2E_DIR/want" "$2"; }
 
 start_program
-x_window=$(xdotool search --sync --limit 1 --name '^Shop$') || fail "no X window named Shop"
-xdotool windowfocus --sync "$x_window" 2>/dev/null || true
-sleep 1
+focus_program_window Shop
 
 keys Return End
 # One at a time: xdotool lends both the same spare key code.
