@@ -363,6 +363,10 @@ std::vector<int> SelectedPositions(const ItemList& list) {
 
 void TakeItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>& taken) {
     taken.clear();
+    if (positions.size() == list.size()) {
+        taken.swap(list);  // every item: a million go without a move
+        return;
+    }
     taken.reserve(positions.size());
     std::size_t next = 0;  // the next position to take
     std::size_t kept = 0;
@@ -381,6 +385,11 @@ void TakeItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<
 }
 
 void PutItemsAt(ItemList& list, const std::vector<int>& positions, std::vector<Item>&& items) {
+    if (list.empty()) {
+        list.swap(items);  // the positions are then 0, 1, 2...
+        items.clear();
+        return;
+    }
     const std::size_t oldSize = list.size();
     list.resize(oldSize + items.size());
     // From the back: each old item moves at most once, to its final place.
