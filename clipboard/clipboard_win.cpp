@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -309,27 +310,26 @@ std::vector<bool> LinesWithCharactersCp932Lacks(std::wstring_view text) {
 // whatever the code page of the program that put it there. But where
 // CF_TEXT read as cp932 says the very same, its bytes are taken: cp932
 // spells some characters twice (the NEC and IBM rows), and a copy and
-// paste within the list gives back the bytes it took. converted holds what
-// text shows when it is not the clipboard's own, and replaced marks the
-// lines where it has "?" for a character. false when there is no text or
-// memory ran out.
+// paste within the list gives back the bytes it took. CF_TEXT is read only
+// for those: otherwise it can say the same or less, and every block read is
+// handed over whole. converted holds what text shows when it is not the
+// clipboard's own; lacked is set when it has "?" for a character. false
+// when there is no text.
 bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
-                     const ClipboardTextScope<char>& bytes, std::string& converted,
-                     std::string_view& text, std::vector<bool>& replaced) {
-    try {
-        if (unicode.Has() && (!bytes.Has() || !SpellTheSameText(bytes.Text(), unicode.Text()))) {
-            converted = Cp932FromWide(unicode.Text());
-            text = converted;
-            if (!Cp932HoldsAll(unicode.Text())) {
-                replaced = LinesWithCharactersCp932Lacks(unicode.Text());
-            }
-            return true;
-        }
-    } catch (const std::bad_alloc&) {
-        return false;
+                     std::optional<ClipboardTextScope<char>>& bytes, std::string& converted,
+                     std::string_view& text, bool& lacked) {
+    if (unicode.Has() && Cp932FromWideSpelledOnce(unicode.Text(), converted, lacked)) {
+        text = converted;
+        return true;
     }
-    text = bytes.Text();
-    return bytes.Has();
+    bytes.emplace(CF_TEXT);
+    if (unicode.Has() && (!bytes->Has() || !SpellTheSameText(bytes->Text(), unicode.Text()))) {
+        converted = Cp932FromWide(unicode.Text(), lacked);
+        text = converted;
+        return true;
+    }
+    text = bytes->Text();
+    return bytes->Has();
 }
 
 // The clipboard's text handed to the store while the clipboard is open;
@@ -352,11 +352,19 @@ bool PasteFromClipboard(int reference, int& altered) {
         return false;
     }
     const ClipboardTextScope<wchar_t> unicode(CF_UNICODETEXT);
-    const ClipboardTextScope<char> bytes(CF_TEXT);
+    std::optional<ClipboardTextScope<char>> bytes;
     std::string converted;
     std::string_view text;
     std::vector<bool> replaced;
-    if (!ChoosePasteText(unicode, bytes, converted, text, replaced)) {
+    try {
+        bool lacked = false;
+        if (!ChoosePasteText(unicode, bytes, converted, text, lacked)) {
+            return false;
+        }
+        if (lacked) {
+            replaced = LinesWithCharactersCp932Lacks(unicode.Text());
+        }
+    } catch (const std::bad_alloc&) {
         return false;
     }
     if (PasteText(AppStore, text, reference, AppSettings.InsertPositionPaste,

@@ -25,6 +25,11 @@ std::string Cp932FromWide(std::wstring_view text, bool& lacked);
 // Whether cp932 has every character of text, so that Cp932FromWide puts no
 // "?" for any. A character outside the BMP (a surrogate pair) never fits.
 bool Cp932HoldsAll(std::wstring_view text);
+// Cp932FromWide(text, lacked) into bytes, when these are the only bytes
+// that read as text; false (bytes empty) when text holds a character cp932
+// spells twice (the NEC and IBM rows repeat some) or the middle dot that
+// stands in for bytes it cannot read.
+bool Cp932FromWideSpelledOnce(std::wstring_view text, std::string& bytes, bool& lacked);
 // text without the characters cp932 lacks.
 std::wstring WithoutCharactersCp932Lacks(std::wstring_view text);
 

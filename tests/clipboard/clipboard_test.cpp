@@ -295,6 +295,59 @@ TEST_F(AnyCodePageClipboard, PasteTakesTheBytesOnlyWhereTheySayTheSame) {
     }
 }
 
+// Bytes promised by another program, counted as they are asked for.
+std::string promisedBytes;
+int bytesAsked = 0;
+
+LRESULT CALLBACK RenderBytesProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_RENDERFORMAT && wParam == CF_TEXT) {
+        ++bytesAsked;
+        SetClipboardData(CF_TEXT, TextBlock(promisedBytes));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The bytes are read only when a character of the UTF-16 text has two
+// spellings: otherwise they can say nothing else, and a large paste hands
+// over one block instead of two.
+TEST_F(AnyCodePageClipboard, PasteReadsTheBytesOnlyForCharactersSpelledTwice) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RenderBytesProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TesselTestBytesRenderer";
+    RegisterClassW(&wc);
+    HWND owner = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 wc.hInstance, nullptr);
+    ASSERT_NE(owner, nullptr);
+    struct Case {
+        const wchar_t* unicode;
+        const char* bytes;
+        int asked;
+        const char* expected;
+    } cases[] = {
+        {L"ab\u725b\r\nJos\u00e9", "ab\x8b\x8d\r\nJose", 0, "ab\x8b\x8d|Jos?"},
+        {L"\u2170x", "\xee\xefx", 1, "\xee\xefx"},
+        // The system reads a lone lead byte as the middle dot; the line
+        // rules drop the byte.
+        {L"cd\u30fb", "cd\x8b", 1, "cd"},
+    };
+    for (const Case& c : cases) {
+        LoadWords("a");
+        Focus(0);
+        AppSettings.InsertPositionPaste = 3;
+        promisedBytes = c.bytes;
+        bytesAsked = 0;
+        MessageBoxWatcher boxes;  // José's "?" is told of
+        SetClipboardFormats({{CF_UNICODETEXT, UnicodeBlock(c.unicode)}, {CF_TEXT, nullptr}}, owner);
+        ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
+        EXPECT_EQ(StoredTexts(), std::string("a|") + c.expected);
+        EXPECT_EQ(bytesAsked, c.asked) << c.expected;
+    }
+    SetClipboardBytes("");
+    DestroyWindow(owner);
+}
+
 // Texts longer than the pieces they are compared in: a difference in the
 // last line still tells, and a line longer than a piece is compared too.
 TEST_F(AnyCodePageClipboard, PasteComparesLongTextsToTheirEnd) {

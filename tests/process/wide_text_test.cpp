@@ -2,6 +2,8 @@
 // whatever the ANSI code page of the process.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <string>
 
 #include "process/wide_text_win.h"
@@ -50,6 +52,44 @@ TEST(WideText, OneLeadByteAtTheVeryEndIsDropped) {
         const std::size_t count = WriteWideFromCp932(c.cp932, out.data());
         EXPECT_EQ(out.substr(0, count), c.wide) << c.cp932;
         EXPECT_EQ(out.substr(count), std::wstring(out.size() - count, L'#')) << c.cp932;
+    }
+}
+
+// The conversion reads its table from the system once: for every unit of
+// the BMP it must write what the system writes, and say "lacks" where the
+// system puts its "?".
+TEST(WideText, Cp932FromWideWritesWhatTheSystemWrites) {
+    int differ = 0;
+    for (unsigned unit = 0; unit < 0x10000; ++unit) {
+        const std::wstring text{L'a', static_cast<wchar_t>(unit), L'b'};
+        char system[8] = {};
+        BOOL lackedBySystem = FALSE;
+        const int length = WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), 3,
+                                               system, sizeof system, "?", &lackedBySystem);
+        bool lacked = false;
+        if (Cp932FromWide(text, lacked) != std::string(system, length) ||
+            lacked != (lackedBySystem != FALSE) || Cp932HoldsAll(text) == lacked) {
+            ++differ;
+            ADD_FAILURE() << std::hex << unit;
+        }
+        if (differ > 5) {
+            break;
+        }
+    }
+}
+
+// Where cp932 spells a character twice, only the bytes can say which one a
+// program meant.
+TEST(WideText, Cp932FromWideSpelledOnceStopsAtRepeatedCharacters) {
+    std::string bytes;
+    bool lacked = false;
+    EXPECT_TRUE(Cp932FromWideSpelledOnce(L"\u725b\u4e73 Jos\u00e9", bytes, lacked));
+    EXPECT_EQ(bytes, "\x8b\x8d\x93\xfb Jos?");
+    EXPECT_TRUE(lacked);
+    for (const char* twice :
+         {"\xee\xef", "\xfa\x40", "\xed\x40", "\x87\x90", "\x87\x9a", "\x81\x45"}) {
+        EXPECT_FALSE(Cp932FromWideSpelledOnce(L"x" + WideFromCp932(twice), bytes, lacked)) << twice;
+        EXPECT_EQ(bytes, "");
     }
 }
 
