@@ -57,6 +57,11 @@ std::string SystemCp932FromWide(std::wstring_view text, bool& lacked) {
     return bytes;
 }
 
+// Below this many units the system converts; the table, made on first use
+// in a few milliseconds, would only slow the start, a key name or a typed
+// character.
+constexpr std::size_t kTableWorthItUnits = 4096;
+
 bool IsSurrogate(wchar_t unit) {
     return unit >= 0xd800 && unit <= 0xdfff;
 }
@@ -179,6 +184,10 @@ bool WriteCp932(std::wstring_view text, bool stopAtTwice, std::string& bytes, bo
     if (text.size() > static_cast<std::size_t>(INT_MAX) / 2) {
         return !stopAtTwice;
     }
+    if (!stopAtTwice && text.size() < kTableWorthItUnits) {
+        bytes = SystemCp932FromWide(text, lacked);
+        return true;
+    }
     const Cp932Table& table = Cp932Table::Get();
     bytes.resize(text.size() * 2);
     char* out = bytes.data();
@@ -220,6 +229,13 @@ bool Cp932FromWideSpelledOnce(std::wstring_view text, std::string& bytes, bool& 
 }
 
 bool Cp932HoldsAll(std::wstring_view text) {
+    if (text.size() < kTableWorthItUnits) {
+        BOOL lacking = FALSE;
+        const int length =
+            WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
+                                static_cast<int>(text.size()), nullptr, 0, "?", &lacking);
+        return text.empty() || (length > 0 && !lacking);
+    }
     const Cp932Table& table = Cp932Table::Get();
     for (const wchar_t unit : text) {
         if (IsSurrogate(unit) || table.Code(unit) == 0) {

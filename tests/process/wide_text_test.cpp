@@ -55,26 +55,39 @@ TEST(WideText, OneLeadByteAtTheVeryEndIsDropped) {
     }
 }
 
-// The conversion reads its table from the system once: for every unit of
-// the BMP it must write what the system writes, and say "lacks" where the
-// system puts its "?".
+// Long texts are converted by a table read from the system once: it must
+// write what the system writes for every unit of the BMP, and say "lacks"
+// where the system puts its "?".
 TEST(WideText, Cp932FromWideWritesWhatTheSystemWrites) {
-    int differ = 0;
+    const auto system = [](const std::wstring& text, bool& lacked) {
+        std::string bytes(text.size() * 2 + 1, '\0');
+        BOOL lacking = FALSE;
+        const int length = WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(),
+                                               static_cast<int>(text.size()), bytes.data(),
+                                               static_cast<int>(bytes.size()), "?", &lacking);
+        bytes.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+        lacked = lacking != FALSE;
+        return bytes;
+    };
+    std::wstring every;
+    std::wstring held;
     for (unsigned unit = 0; unit < 0x10000; ++unit) {
-        const std::wstring text{L'a', static_cast<wchar_t>(unit), L'b'};
-        char system[8] = {};
-        BOOL lackedBySystem = FALSE;
-        const int length = WideCharToMultiByte(kTextCodePage, WC_NO_BEST_FIT_CHARS, text.data(), 3,
-                                               system, sizeof system, "?", &lackedBySystem);
-        bool lacked = false;
-        if (Cp932FromWide(text, lacked) != std::string(system, length) ||
-            lacked != (lackedBySystem != FALSE) || Cp932HoldsAll(text) == lacked) {
-            ++differ;
-            ADD_FAILURE() << std::hex << unit;
+        if (unit < 0xd800 || unit > 0xdfff) {
+            const std::wstring one(1, static_cast<wchar_t>(unit));
+            bool lacked = false;
+            system(one, lacked);
+            every += one;
+            held += lacked ? L"" : one;
         }
-        if (differ > 5) {
-            break;
-        }
+    }
+    ASSERT_GT(held.size(), 7000u);
+    for (const std::wstring& text : {every, held, held + L"\U0001F600"}) {
+        bool lackedBySystem = false;
+        const std::string expected = system(text, lackedBySystem);
+        bool lacked = !lackedBySystem;
+        EXPECT_EQ(Cp932FromWide(text, lacked), expected) << text.size();
+        EXPECT_EQ(lacked, lackedBySystem) << text.size();
+        EXPECT_EQ(Cp932HoldsAll(text), !lackedBySystem) << text.size();
     }
 }
 
