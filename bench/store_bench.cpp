@@ -90,6 +90,17 @@ void BM_MoveSelectedItems(benchmark::State& state) {
     }
 }
 
+// One row sunk to the end past every other, and back: the checked row of
+// a sinking Space.
+void BM_SinkOneItem(benchmark::State& state) {
+    OneCategory doc;
+    (*doc.items)[10].selected = true;
+    int round = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoveSelectedItems(doc.items, (round++ % 2 == 0) ? -1 : 0));
+    }
+}
+
 void BM_DeleteSelectedItems(benchmark::State& state) {
     OneCategory doc;
     SelectEveryTenth(*doc.items);
@@ -167,6 +178,7 @@ BENCHMARK(BM_InsertItemMiddle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetItemNearEnd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectItemRange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MoveSelectedItems)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SinkOneItem)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DeleteSelectedItems)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CountItems)->Unit(benchmark::kMicrosecond);
 

@@ -1,5 +1,6 @@
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,43 @@ TEST(MoveSelectedItemsTest, AgreesWithThePlainRuleEverywhere) {
             EXPECT_EQ(MoveSelectedItems(&list, target), static_cast<int>(front.size()))
                 << before << " @" << target;
             EXPECT_EQ(Letters(list), front + block + back) << before << " @" << target;
+        }
+    }
+}
+
+// Long lists, long texts: a run moved past more items than are held
+// aside, and one too long on both sides to be held aside.
+TEST(MoveSelectedItemsTest, MovesLongRunsOfLongTexts) {
+    struct Case {
+        int items, runStart, runLength, target, answer;
+    } cases[] = {
+        {10000, 3, 1, -1, 9999},  // one row sunk to the end
+        {10000, 9000, 2, 0, 0},
+        {10000, 100, 5000, -1, 5000},
+        {10000, 4000, 5000, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ItemList list;
+        std::vector<std::string> expected;
+        for (int i = 0; i < c.items; ++i) {
+            const bool selected = i >= c.runStart && i < c.runStart + c.runLength;
+            list.push_back(Item{"an item text longer than inline " + std::to_string(i),
+                                ItemState::Normal, 0, selected});
+        }
+        for (const Item& item : list) {
+            if (!item.selected) {
+                expected.push_back(item.text.str());
+            }
+        }
+        const auto block = list.begin() + c.runStart;
+        std::vector<std::string> run;
+        for (auto it = block; it != block + c.runLength; ++it) {
+            run.push_back(it->text.str());
+        }
+        expected.insert(expected.begin() + c.answer, run.begin(), run.end());
+        ASSERT_EQ(MoveSelectedItems(&list, c.target), c.answer) << c.runStart;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            ASSERT_EQ(list[i].text, expected[i]) << c.runStart << " at " << i;
         }
     }
 }
