@@ -80,7 +80,8 @@ bool Hand(UINT format, GlobalBlock& block) {
 // then (PutOnClipboard).
 struct OwnCopy {
     bool held = false;
-    std::string block;  // CF_TEXT's block, its NUL included
+    bool bytesKept = false;  // a copy's; a cut's are on the clipboard only
+    std::string block;       // CF_TEXT's block, its NUL included
     bool textPromised = false;
     bool unicodePromised = false;
     DWORD sequence = 0;  // the clipboard's sequence number as this left it
@@ -171,26 +172,30 @@ GlobalBlock MakeLocaleBlock() {
                      [](void* data) { std::memcpy(data, &kTextLocale, sizeof kTextLocale); });
 }
 
-// Writes the selection to the clipboard and keeps its bytes; true once the
-// clipboard holds the three formats. A copy promises both texts (when there
-// is a window to keep the promises). A cut hands over the bytes and their
-// locale at once, and the system makes the UTF-16 text of them when it is
-// read, with the code page the locale names (932, whatever the system's),
-// so it is there even when the program is gone by then; it comes after the
-// two.
+// Writes the selection to the clipboard; true once the clipboard holds the
+// three formats. A copy keeps its bytes and promises both texts (when there
+// is a window to keep the promises). A cut writes its bytes straight into
+// the block it hands over at once, with their locale, and keeps no copy: the
+// system makes the UTF-16 text of them when it is read, with the code page
+// the locale names (932, whatever the system's), so it is there even when
+// the program is gone by then; it comes after the two.
 bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
-    std::string block;
-    try {
-        block.assign(CopyTextSize(items, markers), '\0');
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    WriteCopyText(items, markers, block.data());
+    const std::size_t size = CopyTextSize(items, markers);
     const HWND owner = OwnerWindow();
     const bool promise = kind == CopyKind::Copy && owner != nullptr;
-    GlobalBlock text = promise ? GlobalBlock() : MakeBlock(block.size(), [&](void* data) {
-        std::memcpy(data, block.data(), block.size());
-    });
+    std::string block;
+    GlobalBlock text;
+    if (promise) {
+        try {
+            block.assign(size, '\0');
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        WriteCopyText(items, markers, block.data());
+    } else {
+        text = MakeBlock(
+            size, [&](void* data) { WriteCopyText(items, markers, static_cast<char*>(data)); });
+    }
     GlobalBlock locale = MakeLocaleBlock();
     if ((!promise && !text) || !locale) {
         return false;
@@ -203,6 +208,7 @@ bool PutOnClipboard(const ItemList& items, MarkerUse markers, CopyKind kind) {
         }
         ownCopy.block = std::move(block);
         ownCopy.held = true;
+        ownCopy.bytesKept = promise;
         ownCopy.textPromised = promise;
         ownCopy.unicodePromised = promise;
         if (promise) {
@@ -336,10 +342,12 @@ bool ChoosePasteText(const ClipboardTextScope<wchar_t>& unicode,
 // false when there is no text or the clipboard cannot be opened. altered
 // is the number of lines that did not go in whole.
 bool PasteFromClipboard(int reference, int& altered) {
-    // The clipboard still holds this program's own copy: its bytes, as
-    // CF_TEXT gives them back, without reading them through the clipboard.
-    // Every line of it goes in whole.
-    if (ownCopy.held && ownCopy.sequence != 0 && GetClipboardSequenceNumber() == ownCopy.sequence) {
+    // The clipboard still holds this program's own copy or cut: its bytes,
+    // as CF_TEXT gives them back; a copy's without reading them through the
+    // clipboard. Every line of it goes in whole.
+    const bool own =
+        ownCopy.held && ownCopy.sequence != 0 && GetClipboardSequenceNumber() == ownCopy.sequence;
+    if (own && ownCopy.bytesKept) {
         altered = 0;
         return PasteText(AppStore, ownCopy.Text(), reference, AppSettings.InsertPositionPaste,
                          AppSettings.SeparatorLength) == 1;
@@ -350,6 +358,13 @@ bool PasteFromClipboard(int reference, int& altered) {
     ClipboardScope clipboard(MainFrameHandle);
     if (!clipboard.Opened()) {
         return false;
+    }
+    if (own) {
+        const ClipboardTextScope<char> bytes(CF_TEXT);
+        altered = 0;
+        return bytes.Has() &&
+               PasteText(AppStore, bytes.Text(), reference, AppSettings.InsertPositionPaste,
+                         AppSettings.SeparatorLength) == 1;
     }
     const ClipboardTextScope<wchar_t> unicode(CF_UNICODETEXT);
     std::optional<ClipboardTextScope<char>> bytes;

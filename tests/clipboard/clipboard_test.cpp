@@ -389,18 +389,27 @@ TEST_F(AnyCodePageClipboard, PasteComparesLongTextsToTheirEnd) {
 }
 
 // NEC-selected IBM characters and NEC's own duplicates come back from the
-// UTF-16 round trip as other bytes; a copy and paste within the list keeps
-// every byte.
-TEST_F(AnyCodePageClipboard, CopyThenPasteKeepsBytesWithTwoSpellings) {
+// UTF-16 round trip as other bytes; a copy or a cut and a paste within the
+// list keeps every byte (a cut's read back from the clipboard).
+TEST_F(AnyCodePageClipboard, CopyOrCutThenPasteKeepsBytesWithTwoSpellings) {
     const std::string twice = "\xee\xef\xed\x40\x87\x90\x87\x9a";  // ⅰ纊≒∵
     ASSERT_NE(Cp932FromWide(WideFromCp932(twice)), twice);
-    Load(ListFile({"test", "□" + twice}));
-    Select({0});
-    ASSERT_EQ(CopyItems(CopyKind::Copy, CopyMarkers::With), 1);
-    AppSettings.InsertPositionPaste = 3;
-    Focus(0);
-    ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
-    EXPECT_EQ(StoredTexts(), twice + "|" + twice);
+    struct Case {
+        CopyKind kind;
+        std::string expected;
+    } cases[] = {
+        {CopyKind::Copy, "a|" + twice + "|" + twice},
+        {CopyKind::Cut, "a|" + twice},
+    };
+    for (const Case& c : cases) {
+        Load(ListFile({"test", "□a", "□" + twice}));
+        Select({1});
+        ASSERT_EQ(CopyItems(c.kind, CopyMarkers::With), 1);
+        AppSettings.InsertPositionPaste = 3;
+        Focus(AppStore.itemCount - 1);
+        ASSERT_EQ(PasteItems(AppStore.focusIndex), 1);
+        EXPECT_EQ(StoredTexts(), c.expected);
+    }
 }
 
 // No UTF-16 to be had (its owner renders nothing): the bytes, as ever.
